@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "game/console.h"
+
+namespace qm::art {
+
+// A picture is printed a whole line at a time, top to bottom.
+using Picture = std::span<const std::string_view>;
+
+void draw(Console& console, Picture picture);
+
+// The title screen: a castle with three flag-topped towers on a hill.
+extern const std::array<std::string_view, 14> kCastle;
+// The arrival: Sandpoint by the sea, with its houses, a tower, boats and birds.
+extern const std::array<std::string_view, 11> kSandpoint;
+// The end screen: a shark in side view, tail raised at the upper left, head at the right.
+extern const std::array<std::string_view, 16> kShark;
+
+}  // namespace qm::art

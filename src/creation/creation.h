@@ -1,0 +1,11 @@
+#pragma once
+
+#include "game/context.h"
+
+namespace qm {
+
+// Character creation, from the race question to the confirmation. Returns true when the player
+// accepts the character, false when they want to start again from start-up.
+bool createCharacter(Context& context);
+
+}  // namespace qm

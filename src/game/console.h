@@ -1,0 +1,115 @@
+#pragma once
+
+#include <array>
+#include <charconv>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+namespace qm {
+
+// Where the console's input bytes come from (standard input, or a script in the tests).
+class InputSource {
+ public:
+  virtual ~InputSource() = default;
+  // Reads at most `size` bytes, waiting until at least one is there; 0 means end of input.
+  virtual std::size_t readSome(char* buffer, std::size_t size) = 0;
+};
+
+// Where the console's output bytes go (standard output, or a capture in the tests).
+class OutputSink {
+ public:
+  virtual ~OutputSink() = default;
+  virtual void write(std::string_view bytes) = 0;
+};
+
+// Thrown by every read once the input has ended: the game routine catches it and leaves quietly.
+struct InputClosed {};
+
+// The only way text goes in or out of the game.
+//
+// Output is gathered in one buffer and handed to the sink before every read and at the end, so a
+// long stretch of narration costs one write. Input is taken a line at a time: a question takes
+// the next word of the current line, and words left on a line answer the questions after it.
+// Spaces, tabs and carriage returns separate words. A line longer than kMaxLineLength keeps its
+// first kMaxLineLength bytes; the rest up to the end of line is read and dropped, so memory stays
+// bounded whatever is piped in.
+class Console {
+ public:
+  static constexpr std::size_t kMaxLineLength = 4096;
+  static constexpr std::string_view kPausePrompt = "Press Enter to continue . . . ";
+
+  Console(InputSource& input, OutputSink& output);
+  ~Console();
+  Console(const Console&) = delete;
+  Console& operator=(const Console&) = delete;
+
+  // Writes the pieces (texts and whole numbers) and ends the line.
+  template <typename... Pieces>
+  void line(const Pieces&... pieces) {
+    (append(pieces), ...);
+    append("\n");
+  }
+  // Writes the pieces without ending the line; the next output continues it.
+  template <typename... Pieces>
+  void print(const Pieces&... pieces) {
+    (append(pieces), ...);
+  }
+  // Writes terminal control bytes that are not part of the game's text.
+  void control(std::string_view bytes);
+
+  // The next answer word. Throws InputClosed at the end of input.
+  std::string readWord();
+  // The next word as a whole decimal number within the range of int (an optional minus sign and
+  // digits, nothing else); any other word is consumed and gives no number.
+  std::optional<int> readNumber();
+
+  // The narration pause: ends the open line (or writes an empty one), shows the prompt, waits for
+  // the player to press Enter and ends the prompt's line. Words typed ahead on the current line
+  // are kept for the questions after it.
+  void pause();
+  // The prompt and the wait alone, with no line ended before it.
+  void barePause();
+
+  // Ends the current output line if anything stands on it.
+  void endOpenLine();
+  void flush();
+
+ private:
+  static constexpr std::size_t kFlushThreshold = 1 << 16;
+
+  void append(std::string_view text);
+  void append(const char* text) { append(std::string_view(text)); }
+  void append(const std::string& text) { append(std::string_view(text)); }
+  template <typename Number>
+  requires std::is_integral_v<Number>
+  void append(Number value) {
+    std::array<char, 24> digits{};
+    auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    (void)error;
+    append(std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data())));
+  }
+
+  // Reads the next input line into `line`; false at the end of input.
+  bool readLine(std::string& line);
+  // Refills the input buffer; false at the end of input.
+  bool refill();
+
+  InputSource& input_;
+  OutputSink& output_;
+  std::string pending_;  // output not yet handed to the sink
+  bool lineOpen_ = false;
+
+  std::array<char, 1 << 16> inputBuffer_{};
+  std::size_t inputStart_ = 0;
+  std::size_t inputEnd_ = 0;
+  bool inputEnded_ = false;
+
+  std::string currentLine_;  // the line the questions are answered from
+  std::size_t wordPosition_ = 0;
+  std::string pauseLine_;  // scratch for the line a pause swallows
+};
+
+}  // namespace qm

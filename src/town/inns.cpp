@@ -1,0 +1,10 @@
+#include "town/not_built.h"
+#include "town/places.h"
+
+namespace qm {
+
+void visitInns(Context& context) {
+  notOpenYet(context);
+}
+
+}  // namespace qm

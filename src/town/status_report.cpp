@@ -1,0 +1,33 @@
+#include "town/status_report.h"
+
+#include "town/clock.h"
+
+namespace qm {
+
+std::string_view healthLine(int health) {
+  if (health == 50) return "You are perfectly healthy";
+  if (health >= 40 && health <= 49) return "You're kinda sore, but you feel okay";
+  if (health >= 30 && health <= 39) return "You're bleeding a little";
+  if (health >= 20 && health <= 29) {
+    return "You can barely walk, you've fractured your leg in three places, and you have a broken rib!";
+  }
+  if (health >= 10 && health <= 19) return "Every step is pain...";
+  if (health >= 1 && health <= 9) return "Holy cow man, take a hint you need some help";
+  return {};
+}
+
+void printStatusReport(Console& console, const GameState& state) {
+  console.line(kSeparator);
+  console.line("You have ", state.PlayerGold, " gold");
+  console.line("You are weilding a ", state.Weapon);
+  if (state.Apples > 0) console.line("You have ", state.Apples, " bags of apples");
+  if (state.HasMysteriousBook) console.line("You have the mysterious man's book");
+  if (state.Gears > 0) console.line("You have ", state.Gears, " gears!");
+  if (const std::string_view health = healthLine(state.PlayerHealth); !health.empty()) {
+    console.line(health);
+  }
+  console.line(timeOfDayLine(state.ClockHour));
+  console.line(kSeparator);
+}
+
+}  // namespace qm

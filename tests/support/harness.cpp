@@ -1,0 +1,103 @@
+#include "support/harness.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include "game/game.h"
+
+namespace qm::testing {
+
+ScriptedInput::ScriptedInput(std::string text, std::size_t chunk)
+    : text_(std::move(text)), chunk_(chunk) {}
+
+std::size_t ScriptedInput::readSome(char* buffer, std::size_t size) {
+  const std::size_t count = std::min({size, chunk_, text_.size() - position_});
+  std::memcpy(buffer, text_.data() + position_, count);
+  position_ += count;
+  return count;
+}
+
+void CapturedOutput::write(std::string_view bytes) {
+  text_.append(bytes);
+  ++writes_;
+}
+
+ScriptedRandom::ScriptedRandom(std::vector<int> results) : results_(std::move(results)) {}
+
+int ScriptedRandom::next(int count, int offset) {
+  const std::string draw = "rand() % " + std::to_string(count) + " + " + std::to_string(offset);
+  if (next_ >= results_.size()) {
+    throw ScriptError("draw " + std::to_string(next_ + 1) + " (" + draw +
+                      ") was not scripted: the script holds only " +
+                      std::to_string(results_.size()) + " draws");
+  }
+  const int result = results_[next_];
+  if (result < offset || result >= offset + count) {
+    throw ScriptError("scripted draw " + std::to_string(next_ + 1) + " is " +
+                      std::to_string(result) + ", which " + draw + " cannot give");
+  }
+  ++next_;
+  return result;
+}
+
+Harness::Harness(std::string input, std::vector<int> draws)
+    : random(std::move(draws)), input_(std::move(input)), console_(input_, captured_) {}
+
+int Harness::playWholeGame() {
+  return runGame(console_, random, platform);
+}
+
+std::string Harness::output() {
+  console_.flush();
+  return captured_.text();
+}
+
+std::vector<std::string> Harness::lines() {
+  return splitLines(output());
+}
+
+void Harness::expectAllDrawsUsed() {
+  EXPECT_EQ(random.left(), 0u) << random.left() << " scripted draws were left unused (of "
+                               << random.used() + random.left() << ")";
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) {
+      lines.push_back(text.substr(start));
+      break;
+    }
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+::testing::AssertionResult hasLinesInOrder(const std::vector<std::string>& lines,
+                                           std::initializer_list<std::string_view> expected) {
+  auto from = lines.begin();
+  for (const std::string_view wanted : expected) {
+    from = std::find(from, lines.end(), wanted);
+    if (from == lines.end()) {
+      return ::testing::AssertionFailure()
+             << "line \"" << wanted << "\" is missing or out of order in the output";
+    }
+    ++from;
+  }
+  return ::testing::AssertionSuccess();
+}
+
+int occurrences(std::string_view text, std::string_view needle) {
+  int count = 0;
+  for (std::size_t at = text.find(needle); at != std::string_view::npos;
+       at = text.find(needle, at + needle.size())) {
+    ++count;
+  }
+  return count;
+}
+
+}  // namespace qm::testing
