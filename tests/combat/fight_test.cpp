@@ -1,0 +1,335 @@
+#include "combat/fight.h"
+
+#include <gtest/gtest.h>
+
+#include "combat/fight_tables.h"
+#include "support/harness.h"
+
+namespace qm::testing {
+namespace {
+
+void makeThief(GameState& state) {
+  state.PlayerClass = "Thief";
+  state.PrimaryAbility = "Stab";
+  state.SecondaryAbility = "Pickpocket";
+}
+
+void makeKnight(GameState& state) {
+  state.PlayerClass = "Knight";
+  state.PrimaryAbility = "Slash";
+  state.SecondaryAbility = "Bash";
+}
+
+// Fights the book from the given hit points (no intro).
+FightEnd fightBook(Harness& h, int bookHealth, FightRules rules = {}) {
+  FightEnd end = FightEnd::Won;
+  h.state.EnemyHealth = bookHealth;
+  const Ending ending = h.play([&](Context& c) {
+    end = Fight(c, kPossessedBook, c.state.EnemyHealth, std::move(rules)).play();
+  });
+  return ending == Ending::Died ? FightEnd::Lost : end;
+}
+
+TEST(RoundPrompt, NamesEachAbilityBeforeItsNumberAndOffersApplesOnlyWhileCarried) {
+  Harness h("1\n1\n", {12, 15, 12, 15});
+  makeThief(h.state);
+  h.state.Apples = 2;
+  fightBook(h, 10);
+  EXPECT_TRUE(h.output().starts_with("Stab(1) Pickpocket(2) Use the apples (A)\n\n"));
+
+  Harness without("1\n1\n", {12, 15, 12, 15});
+  makeThief(without.state);
+  fightBook(without, 10);
+  EXPECT_TRUE(without.output().starts_with("Stab(1) Pickpocket(2) \nYou stab the book"));
+}
+
+TEST(RoundPrompt, UnmatchedAnswersAreReadAgainWithoutANewPrompt) {
+  Harness h("3 b 11 Stab 1\n", {12, 20});
+  makeThief(h.state);
+  fightBook(h, 5);
+  EXPECT_EQ(occurrences(h.output(), "Stab(1)"), 1);
+  EXPECT_EQ(h.state.EnemyHealth, 0);
+}
+
+TEST(RoundPrompt, ApplesWithoutApplesIsAcceptedAndDoesNothing) {
+  Harness h("a\n1\n", {3, 10, 20});
+  makeThief(h.state);
+  fightBook(h, 5);
+  const std::vector<std::string> lines = h.lines();
+  // The enemy acts after the empty answer: a roll of 3 is a papercut.
+  EXPECT_EQ(lines[0], "Stab(1) Pickpocket(2) ");
+  EXPECT_EQ(lines[1], "He gives you a papercut!");
+  EXPECT_EQ(lines[2], "Stab(1) Pickpocket(2) ");
+  EXPECT_EQ(h.state.PlayerHealth, 45);
+  EXPECT_EQ(h.state.Apples, 0);
+  h.expectAllDrawsUsed();
+}
+
+TEST(RoundPrompt, EachBagOfApplesIsUsedUpUntilTheOptionIsGone) {
+  Harness h("A\n\nA\n\nA\n\nA 1\n", {15, 15, 15, 15, 12, 15});
+  makeThief(h.state);
+  h.state.Apples = 3;
+  EXPECT_EQ(fightBook(h, 5), FightEnd::Won);
+  const std::string out = h.output();
+  EXPECT_EQ(occurrences(out, "Use the apples (A)"), 3);
+  EXPECT_EQ(occurrences(out, "You toss the apples at the book! He gobbles them up in mid air!"), 3);
+  EXPECT_EQ(h.state.Apples, 0);
+  // The fourth "A" found no apples: the enemy took its turn, then the stab finished the book.
+  EXPECT_EQ(occurrences(out, "He tries to bite you, but he narrowly misses!"), 4);
+  h.expectAllDrawsUsed();
+}
+
+TEST(RolledStrike, HitsFromTenToNineteenAndMissesBelow) {
+  for (const auto& [roll, hit] :
+       std::vector<std::pair<int, bool>>{{0, false}, {9, false}, {10, true}, {19, true}}) {
+    Harness h("1\n", {roll, 15});
+    makeKnight(h.state);
+    h.state.EnemyHealth = 15;
+    h.play([](Context& c) { Fight(c, kPossessedBook, c.state.EnemyHealth).playerTurn(); });
+    EXPECT_EQ(h.state.EnemyHealth, hit ? 10 : 15) << roll;
+    EXPECT_EQ(h.lines()[1],
+              hit ? "You slice into the pages!" : "The book flaps out of the way of your sword!")
+        << roll;
+    EXPECT_EQ(h.state.Roll, roll);
+  }
+}
+
+TEST(RolledStrike, FinishesAtFiveAndWoundsAtSix) {
+  Harness atFive("1\n", {10, 15});
+  makeKnight(atFive.state);
+  EXPECT_EQ(fightBook(atFive, 5), FightEnd::Won);
+  EXPECT_TRUE(hasLinesInOrder(
+      atFive.lines(), {"Sha-bam! You slice the book in half!", "It looks like you've won..."}));
+  EXPECT_EQ(atFive.state.EnemyHealth, 0);
+
+  Harness atSix("1\n", {10, 15});
+  makeKnight(atSix.state);
+  atSix.state.EnemyHealth = 6;
+  atSix.play([](Context& c) { Fight(c, kPossessedBook, c.state.EnemyHealth).playerTurn(); });
+  EXPECT_EQ(atSix.lines()[1], "You slice into the pages!");
+  EXPECT_EQ(atSix.state.EnemyHealth, 1);
+}
+
+TEST(RolledStrike, AReplacedPrimaryAbilityUsesItsOwnMessages) {
+  Harness h("1\n", {14, 15});
+  makeKnight(h.state);
+  h.state.PrimaryAbility = "Shoot";
+  fightBook(h, 5);
+  EXPECT_EQ(h.lines()[0], "Shoot(1) Bash(2) ");
+  EXPECT_EQ(h.lines()[1], "Cha-pang, right through the pages!");
+}
+
+TEST(RolledStrike, AnAbilityNoHandlerKnowsDoesNothing) {
+  Harness h("1\n", {20});
+  h.state.PrimaryAbility = "Wiggle";
+  h.state.SecondaryAbility = "Bash";
+  h.state.EnemyHealth = 15;
+  h.play([](Context& c) {
+    Fight fight(c, kPossessedBook, c.state.EnemyHealth);
+    fight.playerTurn();
+    bandedEnemyTurn(fight);
+  });
+  EXPECT_EQ(h.output(), "Wiggle(1) Bash(2) \nHe tries to bite you, but he narrowly misses!\n");
+  h.expectAllDrawsUsed();
+}
+
+TEST(EnemyTurn, BandsAtTheirEdges) {
+  const std::pair<int, int> rolls[] = {{1, 40}, {2, 45}, {10, 45}, {11, 50}, {20, 50}};
+  for (const auto& [roll, health] : rolls) {
+    Harness h;
+    h.state.EnemyHealth = 15;
+    h.random = ScriptedRandom({roll});
+    h.play([](Context& c) {
+      Fight fight(c, kPossessedBook, c.state.EnemyHealth);
+      bandedEnemyTurn(fight);
+    });
+    EXPECT_EQ(h.state.PlayerHealth, health) << roll;
+  }
+}
+
+TEST(EnemyTurn, TheRollIsDrawnEvenWhenTheEnemyIsDown) {
+  Harness h("2\n\n", {1});
+  h.state.PrimaryAbility = "Magic Missile";
+  h.state.SecondaryAbility = "Suggestion";
+  EXPECT_EQ(fightBook(h, 15), FightEnd::Won);
+  // The fumble would have hurt; a fallen book does nothing with its roll.
+  EXPECT_EQ(h.state.PlayerHealth, 50);
+  EXPECT_EQ(
+      h.output(),
+      "Magic Missile(1) Suggestion(2) \nYou wave your hand...\n\nPress Enter to continue . . . \n"
+      "The book falls to the ground!\nIt looks like you've won...\n");
+  h.expectAllDrawsUsed();
+}
+
+TEST(FightEnd, DeathInTheRoundTheEnemyFallsStillShowsTheVictoryFirst) {
+  Harness h("2\n", {20});
+  makeKnight(h.state);
+  h.state.PlayerHealth = 2;
+  EXPECT_EQ(fightBook(h, 2), FightEnd::Lost);
+  EXPECT_TRUE(hasLinesInOrder(
+      h.lines(), {"You bash the book, but you get a paper cut!", "It looks like you've won..."}));
+  EXPECT_EQ(h.state.PlayerHealth, 0);
+}
+
+TEST(FightEnd, ALostFightLeftToTheSceneIsReportedNotActedOn) {
+  Harness h("1\n", {0, 1});
+  makeKnight(h.state);
+  h.state.PlayerHealth = 10;
+  FightEnd end = FightEnd::Won;
+  h.state.EnemyHealth = 15;
+  EXPECT_EQ(h.play([&](Context& c) {
+    end = Fight(c, kPossessedBook, c.state.EnemyHealth, {.deathEndsGame = false}).play();
+  }),
+            Ending::Returned);
+  EXPECT_EQ(end, FightEnd::Lost);
+  EXPECT_EQ(h.state.PlayerHealth, 0);
+}
+
+TEST(FightEnd, RoundsGoOnUntilOneSideFalls) {
+  // Miss, papercut; hit, bite missed; hit, papercut; hit finishes.
+  Harness h("1\n1\n1\n1\n", {3, 5, 12, 15, 12, 2, 12, 20});
+  makeThief(h.state);
+  EXPECT_EQ(fightBook(h, 15), FightEnd::Won);
+  EXPECT_EQ(h.state.EnemyHealth, 0);
+  EXPECT_EQ(h.state.PlayerHealth, 40);
+  EXPECT_EQ(occurrences(h.output(), "It looks like you've won..."), 1);
+  h.expectAllDrawsUsed();
+}
+
+TEST(FightRules, ApplesCanEndTheFightBeforeTheEnemyActs) {
+  Harness h("A\n\n");
+  h.state.Apples = 1;
+  makeThief(h.state);
+  EXPECT_EQ(fightBook(h, 15, {.applesEndFight = true}), FightEnd::ApplesThrown);
+  EXPECT_EQ(h.state.Apples, 0);
+  h.expectAllDrawsUsed();
+}
+
+TEST(FightRules, WithoutApplesOfferedOnlyOneAndTwoAreAnswers) {
+  Harness h("A a 1\n", {12, 15});
+  h.state.Apples = 4;
+  makeThief(h.state);
+  fightBook(h, 5, {.applesOffered = false});
+  EXPECT_TRUE(h.output().starts_with("Stab(1) Pickpocket(2) \nYour knife gets stuck in the book"));
+  EXPECT_EQ(h.state.Apples, 4);
+}
+
+TEST(FightRules, AHigherFinishingThresholdChangesTheMessage) {
+  Harness h("1\n", {10, 15});
+  makeKnight(h.state);
+  h.state.EnemyHealth = 10;
+  h.play([](Context& c) {
+    Fight(c, kPossessedBook, c.state.EnemyHealth, {.finishingAt = 10}).playerTurn();
+  });
+  EXPECT_EQ(h.lines()[1], "Sha-bam! You slice the book in half!");
+}
+
+TEST(FightRules, TheAllyActsEveryRoundAfterTheEnemyAndBeforeTheVictoryLine) {
+  Harness h("1\n", {12, 15});
+  makeThief(h.state);
+  int allyTurns = 0;
+  FightRules rules;
+  rules.allyTurn = [&](Fight& fight) {
+    ++allyTurns;
+    fight.console.line("the ally acts");
+  };
+  fightBook(h, 5, rules);
+  EXPECT_EQ(allyTurns, 1);
+  EXPECT_TRUE(hasLinesInOrder(
+      h.lines(), {"Your knife gets stuck in the book, and the book falls to the ground",
+                  "the ally acts", "It looks like you've won..."}));
+}
+
+TEST(FightRules, ASpecialActionRunsItsOwnFunction) {
+  static constexpr FightTable kTable = {
+      .pickpocket = Special{[](Fight& fight) {
+        fight.console.line("special");
+        fight.enemyHealth = -3;
+      }},
+      .victory = {"won"},
+  };
+  Harness h("2\n", {7});
+  makeThief(h.state);
+  h.state.EnemyHealth = 15;
+  FightEnd end = FightEnd::Lost;
+  h.play([&](Context& c) { end = Fight(c, kTable, c.state.EnemyHealth).play(); });
+  EXPECT_EQ(end, FightEnd::Won);
+  EXPECT_EQ(h.output(), "Stab(1) Pickpocket(2) \nspecial\nwon\n");
+}
+
+TEST(StageFight, SetsTheHitPointsAndPrintsTheIntroFirst) {
+  Harness h("\n\n2\n\n", {5});
+  h.state.PrimaryAbility = "Shoot";
+  h.state.SecondaryAbility = "Tame";
+  h.state.EnemyHealth = -40;
+  FightEnd end = FightEnd::Lost;
+  h.play([&](Context& c) { end = stageFight(c, kPossessedBook, c.state.EnemyHealth); });
+  EXPECT_EQ(end, FightEnd::Won);
+  EXPECT_TRUE(h.output().starts_with(
+      "The book starts to flutter up into the air\n\"Oh my!\"\n\nPress Enter to continue . . . \n"
+      "It starts to attack you!\n\nPress Enter to continue . . . \nShoot(1) Tame(2) \nIt's enchanted...\n"));
+}
+
+// Each table through one win and one loss.
+struct TableCase {
+  const FightTable* table;
+  int GameState::*counter;
+  const char* victory;
+};
+
+class EveryTable : public ::testing::TestWithParam<TableCase> {};
+
+TEST_P(EveryTable, CanBeWonWithRolledStrikes) {
+  const TableCase& c = GetParam();
+  std::string input;
+  std::vector<int> draws;
+  for (int health = c.table->startingHealth; health > 0; health -= 5) {
+    input += "1\n";
+    draws.insert(draws.end(), {15, 20});
+  }
+  Harness h("\n\n\n" + input, draws);
+  makeKnight(h.state);
+  FightEnd end = FightEnd::Lost;
+  h.play([&](Context& ctx) { end = stageFight(ctx, *c.table, ctx.state.*c.counter); });
+  EXPECT_EQ(end, FightEnd::Won);
+  EXPECT_EQ(h.state.*c.counter, 0);
+  EXPECT_EQ(h.lines().back(), c.victory);
+  h.expectAllDrawsUsed();
+}
+
+TEST_P(EveryTable, CanBeLostToTheWeakBand) {
+  const TableCase& c = GetParam();
+  Harness h("\n\n\n1\n1\n", {0, 2, 0, 2});
+  makeKnight(h.state);
+  h.state.PlayerHealth = 9;
+  EXPECT_EQ(h.play([&](Context& ctx) { stageFight(ctx, *c.table, ctx.state.*c.counter); }),
+            Ending::Died);
+  EXPECT_EQ(h.state.PlayerHealth, -1);
+  EXPECT_EQ(h.state.*c.counter, c.table->startingHealth);
+  h.expectAllDrawsUsed();
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, EveryTable,
+                         ::testing::Values(TableCase{&kPossessedBook, &GameState::EnemyHealth,
+                                                     "It looks like you've won..."},
+                                           TableCase{&kSeaMonster, &GameState::SeaMonsterHealth,
+                                                     "It looks like you've won..."},
+                                           TableCase{&kCaveDinosaur, &GameState::DinosaurHealth,
+                                                     "You've defeated him! Or her?...."}));
+
+TEST(FightTables, TheDinosaursFumbleHurtsTheDinosaur) {
+  Harness h("2\n", {1});
+  makeThief(h.state);
+  h.state.SecondaryAbility = "Suggestion";
+  h.state.DinosaurHealth = 30;
+  h.play([](Context& c) {
+    Fight fight(c, kCaveDinosaur, c.state.DinosaurHealth);
+    fight.playerTurn();
+    bandedEnemyTurn(fight);
+  });
+  EXPECT_EQ(h.state.DinosaurHealth, 28);
+  EXPECT_EQ(h.lines().back(), "The dinosaur accidentaly rams his head into the wall! Whoops!");
+}
+
+}  // namespace
+}  // namespace qm::testing
