@@ -272,6 +272,7 @@ TEST(StageFight, SetsTheHitPointsAndPrintsTheIntroFirst) {
 
 // Each table through one win and one loss.
 struct TableCase {
+  const char* name;
   const FightTable* table;
   int GameState::*counter;
   const char* victory;
@@ -309,13 +310,15 @@ TEST_P(EveryTable, CanBeLostToTheWeakBand) {
   h.expectAllDrawsUsed();
 }
 
-INSTANTIATE_TEST_SUITE_P(Tables, EveryTable,
-                         ::testing::Values(TableCase{&kPossessedBook, &GameState::EnemyHealth,
-                                                     "It looks like you've won..."},
-                                           TableCase{&kSeaMonster, &GameState::SeaMonsterHealth,
-                                                     "It looks like you've won..."},
-                                           TableCase{&kCaveDinosaur, &GameState::DinosaurHealth,
-                                                     "You've defeated him! Or her?...."}));
+INSTANTIATE_TEST_SUITE_P(
+    Tables, EveryTable,
+    ::testing::Values(TableCase{"PossessedBook", &kPossessedBook, &GameState::EnemyHealth,
+                                "It looks like you've won..."},
+                      TableCase{"SeaMonster", &kSeaMonster, &GameState::SeaMonsterHealth,
+                                "It looks like you've won..."},
+                      TableCase{"CaveDinosaur", &kCaveDinosaur, &GameState::DinosaurHealth,
+                                "You've defeated him! Or her?...."}),
+    [](const ::testing::TestParamInfo<TableCase>& info) { return std::string(info.param.name); });
 
 TEST(FightTables, TheDinosaursFumbleHurtsTheDinosaur) {
   Harness h("2\n", {1});
