@@ -1,19 +1,32 @@
 #include "creation/creation.h"
 
+#include "creation/steps.h"
+
 namespace qm {
 
-// A fixed stand-in character until the creation scenes are in place.
 bool createCharacter(Context& context) {
   GameState& state = context.state;
-  state.PlayerRace = "Human";
-  state.PlayerClass = "Knight";
-  state.PrimaryAbility = "Slash";
-  state.SecondaryAbility = "Bash";
-  state.Weapon = "Sharp Sword";
-  state.PlayerName = "Bob Dragon-Face";
-  state.Pronoun = "his";
-  state.PronounFirst = "he";
-  return true;
+  state.RaceNumber = 0;
+  state.Gears = 0;
+  state.RaceChoice.clear();
+
+  creation::chooseRace(context);
+  creation::chooseGender(context);
+  creation::applyRace(state);
+  // The home place is drawn between the generated name and the name question.
+  creation::generateName(state);
+  creation::drawHomePlace(context);
+  creation::setPronouns(state);
+  creation::settleName(context);
+
+  creation::describeStats(context);
+  creation::chooseClass(context);
+
+  creation::drawEvent(context);
+  creation::prepareTown(state);
+  creation::drawPortrait(context.console, state);
+  creation::showBackstory(context);
+  return creation::confirmCharacter(context);
 }
 
 }  // namespace qm

@@ -41,5 +41,62 @@ TEST(StartUp, EndOfInputAtTheFirstPauseEndsQuietlyWithStatusZero) {
   EXPECT_TRUE(h.output().ends_with("\n"));
 }
 
+// One creation after the title screen: a chosen Man, a male name kept, the dice, no joke, a
+// Knight, and the confirmation; a line per read or pause.
+std::string creationInput(std::string_view joke, std::string_view confirmation) {
+  return "\n"  // the title screen's pause
+         "C M\nM\nR\n"
+         "\n\n\n\n"
+         "Roll\n" +
+         std::string(joke) +
+         "\n"
+         "\nK\n"
+         "\n" +
+         std::string(confirmation) + "\n";
+}
+
+// The draws of one creation: name indices, the male first name, home place, event, age.
+const std::vector<int> kCreationDraws = {0, 0, 0, 0, 0, 0, 1, 10};
+
+std::vector<int> concatenated(std::initializer_list<std::vector<int>> parts) {
+  std::vector<int> all;
+  for (const std::vector<int>& part : parts)
+    all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+TEST(WholeGame, AnAcceptedCharacterReachesTheFirstStatusReport) {
+  Harness h(creationInput("I", "Y") + "\n" + "\n\n\n\n\n",
+            concatenated({kStatDice, kCreationDraws}));
+  EXPECT_EQ(h.playWholeGame(), 0);
+  h.expectAllDrawsUsed();
+  EXPECT_TRUE(hasLinesInOrder(
+      h.lines(),
+      {"Bob Dragon-Face is a Human Knight from Stockholm.  When he was 10 years old he left the king's army. ",
+       "Are you okay with this?", "Now, your adventure begins!", "You have 40 gold",
+       "You are weilding a Sharp Sword", "You are perfectly healthy", "It's dawn"}));
+  EXPECT_EQ(h.random.seeds(), 1);
+}
+
+TEST(WholeGame, ARefusedCharacterStartsEverythingAgain) {
+  const std::vector<int> second_stat_dice = {0, 1, 2, 2, 1, 1};
+  Harness h(creationInput("H H H\n", "N") + creationInput("I", "Y"),
+            concatenated({kStatDice, kCreationDraws, second_stat_dice, kCreationDraws}));
+  EXPECT_EQ(h.playWholeGame(), 0);
+  const std::string output = h.output();
+  EXPECT_EQ(h.random.seeds(), 2);
+  EXPECT_EQ(h.platform.titles, (std::vector<std::string>{"Quillmarrow", "Quillmarrow"}));
+  EXPECT_EQ(occurrences(output, "Quillmarrow, a  text adventure game\nFrom Vontessa\n"), 2);
+  EXPECT_EQ(occurrences(output, "Achievement get! Most Annoying Player."), 1);
+  // The first stats are 9, 3 and 12 before the Human's bonus, the second 3, 6 and 4.
+  EXPECT_TRUE(hasLinesInOrder(
+      h.lines(),
+      {"You're very strong, as a dumb as a doorknob, and really buff",
+       "Achievement get! Most Annoying Player.", "Sure (Y) No, I want to try again (N)",
+       "Quillmarrow, a  text adventure game", "First, we're going to pick your race...",
+       "You're pretty weak, you're kinda smart, and pretty brawny", "Are you okay with this?"}));
+  h.expectAllDrawsUsed();
+}
+
 }  // namespace
 }  // namespace qm::testing

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "art/pictures.h"
+
+namespace qm::art {
+
+// The dice prompt: two tumbling dice, with the instruction to type Roll on the fourth row.
+extern const std::array<std::string_view, 6> kDice;
+
+}  // namespace qm::art
