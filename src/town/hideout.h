@@ -1,0 +1,11 @@
+#pragma once
+
+#include "game/context.h"
+
+namespace qm {
+
+// The Collective's hideout under the Soggy Shrimp: the meeting that hands out the overdue book,
+// or, once the library has revealed Owen, the fight with him beside the librarian.
+void enterHideout(Context& context);
+
+}  // namespace qm

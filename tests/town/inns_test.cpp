@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include "support/harness.h"
+#include "town/places.h"
+
+namespace qm::testing {
+namespace {
+
+constexpr std::string_view kShrimpOnly =
+    "Maybe The Soggy Shrimp will be interesting (S) I don't want to go to the inn yet (D)";
+
+TEST(InnChoice, BothInnsWhileThePintStandsAndThePintIsAPlaceholderForNow) {
+  Harness h("\np\n");
+  EXPECT_EQ(h.play(visitInns), Ending::Returned);
+  EXPECT_EQ(
+      h.output(),
+      "The Polished Pint is more expensive looking. The Soggy Shrimp looks a little run-down but it's probably less expensive\n" +
+          std::string(kPauseText) + "Let's go to The Polished Pint (P) " +
+          std::string(kShrimpOnly) +
+          "\n(This part of Sandpoint is still being built. Come back in a later version.)\n");
+  EXPECT_EQ(h.state.ClockHour, 6);
+}
+
+TEST(InnChoice, AfterTheBombThePintIsNeitherShownNorAccepted) {
+  Harness h("\nP p D\n");
+  h.state.HatchStage = 69;
+  EXPECT_EQ(h.play(visitInns), Ending::Returned);
+  EXPECT_EQ(
+      h.output(),
+      "The Polished Pint is little more than a crater now, the Soggy Shrimp is your only option.\n" +
+          std::string(kPauseText) + std::string(kShrimpOnly) + "\n");
+}
+
+}  // namespace
+}  // namespace qm::testing
