@@ -1,15 +1,324 @@
-#include "town/not_built.h"
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "game/dialogue.h"
+#include "town/clock.h"
 #include "town/places.h"
 
 namespace qm {
 
-void visitVendors(Context& context) {
-  const int hour = context.state.ClockHour;
-  if (hour >= 20 || hour <= 6) {
-    context.console.line("The vendors are not open yet, come back later.");
+namespace {
+
+// Where the player stands once a stall is done with them.
+enum class AfterStall { Street, Hub };
+
+// ---- The fruit stall ------------------------------------------------------------------------
+
+// Reads the number of bags: only a whole number of 1 or more is taken, anything else is read
+// again without a word.
+int askBagCount(Console& console) {
+  while (true) {
+    if (const std::optional<int> bags = console.readNumber(); bags && *bags >= 1) return *bags;
+  }
+}
+
+void buyApples(Context& context) {
+  GameState& state = context.state;
+  Console& console = context.console;
+  console.line("\"How many do you want to buy? it's one gold for a bag.\"");
+  state.ApplePurchase = askBagCount(console);
+  console.line("\"That'll be ", state.ApplePurchase, " gold please!");
+  if (state.PlayerGold >= state.ApplePurchase) {
+    console.line("\"Thank you! And here's your fruit!\"");
+    state.Apples += state.ApplePurchase;
+    state.PlayerGold -= state.ApplePurchase;
+  } else {
+    console.line("\"Sorry sweety, you haven't got the gold!\"");
+    state.FruitLadyWelcome -= 1;
+  }
+}
+
+void robTheOldLady(Context& context) {
+  GameState& state = context.state;
+  Console& console = context.console;
+  if (state.PlayerStrength < 5) {
+    console.line("The old lady grabs her wooden cane, and smacks you over the head with it!");
+    state.PlayerHealth -= 5;
     return;
   }
-  notOpenYet(context);
+  console.line("\"Oh no! This is all I have!\"");
+  if (menu(context, "Oh I'm sorry (S) Fork it over lady (F)", "SF") == 'S') {
+    console.line("\"That's okay...\"");
+    return;
+  }
+  console.line("\"I'll get my revenge!\"");
+  console.line("She tosses you a small leather sack, with a meager 5 gold in it...");
+  state.PlayerGold += 5;
+  state.FruitLadyWelcome = 0;
+}
+
+AfterStall visitFruitStall(Context& context) {
+  GameState& state = context.state;
+  Console& console = context.console;
+  // At 0, where a robbery leaves her, she still serves; one more refusal bans the player.
+  if (state.FruitLadyWelcome < 0) {
+    console.line("\"GET THE HECK OUT OF HERE! PAYING CUSTOMERS ONLY!\"");
+    return AfterStall::Street;
+  }
+  tell(
+      console,
+      {"The fruit stand has big crates of colorful fruits on it, some of them you don't even recognize",
+       "The flashy stall is manned by a short old lady, with big, horn-rimmed glasses.", kPause});
+  console.line("\"Oh hello deary, would you like to purchase a \"Bag O' Apples?\"");
+  switch (menu(context, "Uh sure (S) Gimme your money you old bag of bones! (B) Not today (N)",
+               "SBN")) {
+    case 'S': buyApples(context); break;
+    case 'B': robTheOldLady(context); break;
+    default:
+      console.line("\"Oh well, sorry sweety!\"");
+      state.FruitLadyWelcome -= 1;
+      break;
+  }
+  return AfterStall::Street;
+}
+
+// ---- The weapon vendor ----------------------------------------------------------------------
+
+struct WeaponForSale {
+  char letter;
+  const char* weapon;
+  const char* ability;  // the primary action that comes with it
+};
+
+constexpr std::array<WeaponForSale, 4> kWeaponStock = {{
+    {'S', "Sharp Sword", "Slash"},
+    {'B', "Bendy Bow", "Shoot"},
+    {'W', "Wicked Wand", "Magic Missile"},
+    {'D', "Deadly Dagger", "Stab"},
+}};
+
+constexpr int kWeaponPrice = 15;
+
+// The vendor looks at the purse before he listens to the answer: without the price, even
+// "Nothing, please" is met with the lack of gold.
+AfterStall browseWeapons(Context& context) {
+  GameState& state = context.state;
+  Console& console = context.console;
+  console.line("\"Here, my stock\"");
+  console.line("You have ", state.PlayerGold, " gold");
+  const char letter = menu(
+      context,
+      "Sharp Sword - 15 Gold (S) Bendy Bow - 15 gold (B) Wicked Wand - 15 gold (W) Deadly Dagger - 15 gold (D) Nothing, please (N)",
+      "SBWDN");
+  if (state.PlayerGold < kWeaponPrice) {
+    console.line("You don't have enough gold");
+    return AfterStall::Street;
+  }
+  for (const WeaponForSale& offer : kWeaponStock) {
+    if (offer.letter != letter) continue;
+    state.PlayerGold -= kWeaponPrice;
+    state.Weapon = offer.weapon;
+    state.PrimaryAbility = offer.ability;
+    console.line("\"Thank you\"");
+    return AfterStall::Hub;
+  }
+  return AfterStall::Street;
+}
+
+AfterStall visitWeaponVendor(Context& context) {
+  GameState& state = context.state;
+  Console& console = context.console;
+  if (state.WeaponVendorWelcome <= 0) {
+    console.line("\"GET OUTTA HERE! PAYING CUSTOMERS ONLY!\"");
+    return AfterStall::Street;
+  }
+  tell(console, {"The weapons vendor is a colorful looking Lacerti in ancient Lacerti armor",
+                 kPause, "\"Would you like to buy some weapons?\""});
+  switch (menu(context, "Uh sure (S) Drop the gold brah (B) Not today (N)", "SBN")) {
+    case 'S': return browseWeapons(context);
+    case 'B':
+      console.line("He flips you over the table by your arm, and you run out of the tent.");
+      state.PlayerHealth -= 5;
+      state.WeaponVendorWelcome = 0;
+      return AfterStall::Street;
+    default: console.line("\"Yeah sure.\""); return AfterStall::Street;
+  }
+}
+
+// ---- The hat salesman -----------------------------------------------------------------------
+
+constexpr int kDisguisePrice = 20;
+
+// A new face: every shop and inn of the town forgets what the player did, and the blacksmith's
+// fire will be burning again on the next visit there, with a friendly blacksmith inside.
+void wearTheDisguise(GameState& state) {
+  state.PlayerGold -= kDisguisePrice;
+  state.FruitLadyWelcome = 3;
+  state.HealerWelcome = 5;
+  state.WeaponVendorWelcome = 5;
+  state.PintWelcome = 10;
+  state.BlacksmithFire = 1;
+  state.BlacksmithMood = 10;
+}
+
+void hearThePitch(Context& context) {
+  GameState& state = context.state;
+  Console& console = context.console;
+  tell(console,
+       {"\"You know. The real business isn't in hats...\"", kPause,
+        "\"Some people call me a criminal, others call me a savior.\"", kPause,
+        "\"I'm a bit of an entrepenuer, I invested in an, alternate, market...\"", kPause,
+        "\"I sell, hats, but, better.\"", kPause, "\"Have you ever wanted to just, dissapear?\"",
+        kPause, "\"That's the service I offer my customers\"", kPause,
+        "\"For the measily price of, 20 gold, I can make you unrecognizable\"", kPause,
+        "\"Think about my offer.  Maybe, one day, you'll need it...\"", kPause});
+  console.line("You have ", state.PlayerGold, " gold.");
+  if (menu(context, "Sure, reinvent me (Y) I'll see you around... (N)", "YN") == 'N') {
+    console.line("\"See you around, of course, you won't see me...\"");
+  } else if (state.PlayerGold < kDisguisePrice) {
+    console.line("\"You don't have the gold, right now...\"");
+  } else {
+    tell(console, {"\"Here, wear this...\"", kPause, "\"Thanks. Have a nice day...\""});
+    wearTheDisguise(state);
+  }
+}
+
+AfterStall visitHatSalesman(Context& context) {
+  Console& console = context.console;
+  tell(
+      console,
+      {"This hat stand barely has any hats at all, I guess it must be popular...",
+       "The man managing the hat stand has a handlebar mustache, that looks like it was glued on...",
+       kPause});
+  // He deals only with people the old lady still likes, so robbing her shuts him up for good.
+  if (context.state.FruitLadyWelcome <= 0) return AfterStall::Hub;
+  console.line("\"Hey man. You need somethin'.\"");
+  if (menu(context, "Uh sure (S) Not today (N)", "SN") == 'N') {
+    console.line("\"Sure.\"");
+  } else {
+    hearThePitch(context);
+  }
+  return AfterStall::Street;
+}
+
+// ---- The healing tent -----------------------------------------------------------------------
+
+struct PriceTier {
+  int basePrice;
+  const char* remark;
+};
+
+// Light wounds above 40 health, serious ones from 21 to 40, grave ones below 20. Exactly 20 is
+// priced with the serious wounds (20 gold): it is the nearer tier, and a player one point
+// better off than the grave wounds should not pay the grave price.
+PriceTier priceTier(int health) {
+  if (health > 40) return {10, "\"You seem okay, a few scratches, simple enough\""};
+  if (health >= 20) return {20, "\"Looks like that one hurt a bit.\""};
+  return {30, "\"Mother of pearl, it's a miracle you're still alive\""};
+}
+
+void getHealed(Context& context) {
+  GameState& state = context.state;
+  Console& console = context.console;
+  tell(console, {"\"Hmmm.\"", kPause});
+  if (state.PlayerHealth == 50) {
+    console.line("\"You're fine! You don't need healing at all!\"");
+    return;
+  }
+  const PriceTier tier = priceTier(state.PlayerHealth);
+  console.line(tier.remark);
+  // The welcome is a discount; one larger than the price makes the healing free, it never
+  // turns into gold paid to the player.
+  state.Cost = std::max(0, tier.basePrice - state.HealerWelcome);
+  console.pause();
+  console.line("\"it's going to cost you ", state.Cost, " gold. Are you sure you need this?\"");
+  if (menu(context, "Sure (Y) No, I'll come back later (N)", "YN") == 'N') return;
+  if (state.PlayerGold < state.Cost) {
+    console.line("\"You don't have enough gold... Come back when your ready.\"");
+    state.HealerWelcome -= 1;
+    return;
+  }
+  tell(console, {"\"Thanks.\"", kPause,
+                 "He waves his arm over you, and instantly all your wounds are healed"});
+  state.PlayerHealth = 50;
+  state.HealerWelcome += 1;
+  state.PlayerGold -= state.Cost;
+}
+
+void threatenTheHealer(Context& context) {
+  GameState& state = context.state;
+  Console& console = context.console;
+  tell(console,
+       {"The man slowly lifts his hand in the air...", kPause, "it starts to spark with magic!"});
+  if (state.PlayerIntellect > 8) {
+    tell(console, {kPause, "You've seen this before, and it doesn't end well..."});
+  }
+  tell(
+      console,
+      {kPause, "He points his finger at you, and a huge bolt of electricity flies from his finger!",
+       kPause,
+       "it hits you square in the chest, dazed and emberrassed you stumble out of the tent..."});
+  state.PlayerHealth -= 10;
+  state.HealerWelcome = 0;
+}
+
+AfterStall visitHealingTent(Context& context) {
+  GameState& state = context.state;
+  Console& console = context.console;
+  if (state.HealerWelcome <= 0) {
+    console.line("\"Do I need to shock you again?\"");
+    return AfterStall::Street;
+  }
+  tell(
+      console,
+      {"The healing tent is blindingly white, and has a lion insignia embroidered into the canvas.",
+       "Inside is an older gentleman, in a brown vest and a tweed jacket.", kPause,
+       "\"You don't look so good, do you need some healing?\""});
+  switch (menu(context, "Yeah (Y) Hand over the gold and no one gets hurt (H) I think I'm okay (I)",
+               "YHI")) {
+    case 'Y': getHealed(context); return AfterStall::Street;
+    case 'H': threatenTheHealer(context); return AfterStall::Street;
+    default:
+      console.line("\"Well. I hope to see you back here soon.\"");
+      state.HealerWelcome -= 1;
+      return AfterStall::Hub;
+  }
+}
+
+AfterStall visitStall(Context& context, char letter) {
+  switch (letter) {
+    case 'F': return visitFruitStall(context);
+    case 'D': return visitHealingTent(context);
+    case 'H': return visitHatSalesman(context);
+    case 'W': return visitWeaponVendor(context);
+    default: return AfterStall::Hub;
+  }
+}
+
+}  // namespace
+
+void visitVendors(Context& context) {
+  Console& console = context.console;
+  const int hour = context.state.ClockHour;
+  if (hour >= 20 || hour <= 6) {
+    console.line("The vendors are not open yet, come back later.");
+    return;
+  }
+  tell(console,
+       {"The vendors are set up in stalls, with huge colorful canopies along side the street",
+        "There's a fruit stall, a suspicous hat salesman, a weapon vendor, and a healing tent.",
+        kPause});
+  // Every showing of the street menu costs an hour; the opening hours were checked on the way
+  // in only, so shopping can go on past closing time.
+  while (true) {
+    addHours(context.state, 1);
+    const char letter = menu(
+        context,
+        "Let's go buy some fruit (F) I need a doctor (D) Who's that shady hat salesman (H) I'm going to buy weapons (W) I'd like to try something else (I)",
+        "FDHWI");
+    if (letter == 'I' || visitStall(context, letter) == AfterStall::Hub) return;
+  }
 }
 
 }  // namespace qm
