@@ -98,5 +98,29 @@ TEST(WholeGame, ARefusedCharacterStartsEverythingAgain) {
   h.expectAllDrawsUsed();
 }
 
+TEST(WholeGame, ADeathInPlayReachesTheEndScreenWithNothingOfARefusedCharacter) {
+  // The second character is a weak Human (strength 2 + 1): the fruit lady's cane hurts.
+  const std::vector<int> weak_stat_dice = {0, 0, 2, 2, 2, 2};
+  std::string play =
+      "\n\n\n\n\n\n"  // the pause after "Y" and the arrival's five
+      "W 1\n"         // the vendors open at 7
+      "V\n\n";
+  for (int blow = 0; blow < 10; ++blow)
+    play += "F\n\nB\n";
+  play += "I\n\n\n\n\n";  // back to the hub, dead: the end screen's four pauses
+  Harness h(creationInput("H H H\n", "N") + creationInput("I", "Y") + play,
+            concatenated({kStatDice, kCreationDraws, weak_stat_dice, kCreationDraws}));
+  EXPECT_EQ(h.playWholeGame(), 0);
+  const std::string output = h.output();
+  EXPECT_EQ(occurrences(output, "The old lady grabs her wooden cane"), 10);
+  EXPECT_EQ(occurrences(output, "You got the achievement"), 0);
+  EXPECT_TRUE(
+      hasLinesInOrder(h.lines(), {"Achievement get! Most Annoying Player.",
+                                  "Are you okay with this?", "Now, your adventure begins!",
+                                  "You have 40 gold", "It's dawn", "You have died.", "Credits"}));
+  EXPECT_TRUE(output.ends_with(std::string(kPauseText)));
+  h.expectAllDrawsUsed();
+}
+
 }  // namespace
 }  // namespace qm::testing
