@@ -131,4 +131,12 @@ struct GameState {
   int MapRow = 0;
 };
 
+// The stage every quest reaches when it is finished.
+inline constexpr int kQuestFinished = 69;
+
+// Female characters have a first name from the second half of the table and "her" as pronoun.
+inline bool isFemale(const GameState& state) {
+  return state.Pronoun == "her";
+}
+
 }  // namespace qm

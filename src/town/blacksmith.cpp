@@ -94,7 +94,7 @@ void runForHelp(Context& context) {
 void tryCpr(Context& context) {
   GameState& state = context.state;
   tell(context.console, {"The blacksmith comes to!", "\"HEY! GETOFFME!\"", kPause});
-  if (state.Pronoun == "her") {
+  if (isFemale(state)) {
     tell(
         context.console,
         {"\"it's not everyday I wake up to a beautiful lady like you!\"", kPause,

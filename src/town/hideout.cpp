@@ -91,7 +91,7 @@ void greetTheWoman(Context& context) {
   }
   tell(console, {"You try to play it cool, and lean on one of the beams", kPause,
                  "But you slip and fall!", kPause});
-  if (context.state.Pronoun == "her") {
+  if (isFemale(context.state)) {
     console.line(
         "She chuckles quietly, then says \"I like this girl, she's going to make a good distraction...\"");
   } else {

@@ -5,16 +5,10 @@
 
 namespace qm {
 
-namespace {
-
-// The basement bomb leaves the Polished Pint a crater for good.
-constexpr int kPintDestroyed = 69;
-
-}  // namespace
-
 void visitInns(Context& context) {
   Console& console = context.console;
-  const bool pintStands = context.state.HatchStage != kPintDestroyed;
+  // The basement bomb leaves the Polished Pint a crater for good.
+  const bool pintStands = context.state.HatchStage != kQuestFinished;
   if (pintStands) {
     console.line(
         "The Polished Pint is more expensive looking. The Soggy Shrimp looks a little run-down but it's probably less expensive");

@@ -18,7 +18,6 @@ constexpr int kNightHealing = 10;
 constexpr int kFullHealth = 50;
 constexpr int kMorningHour = 5;
 constexpr int kWaterDamage = 4;
-constexpr int kPintDestroyed = 69;
 
 // The stranger's quest: the darts bring him, the alley leads below, and the library sends the
 // player back to the hideout after Owen.
@@ -220,7 +219,7 @@ void findTheStranger(Context& context) {
       console,
       {"\"Right this way to the secret hideout...\"", kPause,
        "He taps on the trash can three times and it rolls back, revealing a hidden passage leading below the inn."});
-  if (context.state.HatchStage == kPintDestroyed) console.line("Do all inns have this?!?");
+  if (context.state.HatchStage == kQuestFinished) console.line("Do all inns have this?!?");
   context.state.StrangerStage = kHideoutFound;
   enterHideout(context);
 }

@@ -13,7 +13,7 @@ namespace {
 
 // TheatreStage: 0 before the player agrees to help, 1 while investigating, 69 once solved.
 constexpr int kInvestigating = 1;
-constexpr int kSolved = 69;
+constexpr int kSolved = kQuestFinished;
 
 constexpr int kTicketPrice = 15;
 constexpr int kReward = 100;
