@@ -6,6 +6,7 @@
 #include "game/dialogue.h"
 #include "town/clock.h"
 #include "town/hideout.h"
+#include "town/inn_robbery.h"
 
 namespace qm {
 
@@ -186,16 +187,9 @@ void pickPockets(Context& context) {
 }
 
 Next robTheJoint(Context& context) {
-  if (context.state.PlayerClass == "Thief") {
-    context.console.line("Do you want to use pickpocket or rob the bar?");
-    const char how =
-        menu(context,
-             "Put your hands in the air, like you just don't care! (P) Let's do this stealthly (L)",
-             "PL");
-    if (how == 'L') {
-      pickPockets(context);
-      return Next::StayInPub;
-    }
+  if (picksPockets(context)) {
+    pickPockets(context);
+    return Next::StayInPub;
   }
   getThrownIntoTheWater(context);
   return Next::LeaveForHub;
