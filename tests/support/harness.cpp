@@ -78,7 +78,7 @@ std::vector<std::string> splitLines(const std::string& text) {
 }
 
 ::testing::AssertionResult hasLinesInOrder(const std::vector<std::string>& lines,
-                                           std::initializer_list<std::string_view> expected) {
+                                           std::span<const std::string_view> expected) {
   auto from = lines.begin();
   for (const std::string_view wanted : expected) {
     from = std::find(from, lines.end(), wanted);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -125,7 +126,12 @@ std::vector<std::string> splitLines(const std::string& text);
 
 // Succeeds when every expected line stands as a whole line of `lines`, in the given order.
 ::testing::AssertionResult hasLinesInOrder(const std::vector<std::string>& lines,
-                                           std::initializer_list<std::string_view> expected);
+                                           std::span<const std::string_view> expected);
+inline ::testing::AssertionResult hasLinesInOrder(
+    const std::vector<std::string>& lines, std::initializer_list<std::string_view> expected) {
+  return hasLinesInOrder(lines,
+                         std::span<const std::string_view>(expected.begin(), expected.size()));
+}
 
 // How many times `needle` stands in `text`.
 int occurrences(std::string_view text, std::string_view needle);
