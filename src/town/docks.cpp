@@ -17,6 +17,9 @@ constexpr int kMonsterX = 3;
 constexpr int kMonsterY = 5;
 constexpr int kHoursPerVoyage = 5;
 constexpr int kCastsThatWakeTheMonster = 5;
+// The short, silent beep after each map row (left out where the platform has no console beep).
+constexpr int kBeepFrequency = 0;
+constexpr int kBeepMilliseconds = 10;
 
 // The cells of the nautical map by row, each the pieces it is drawn with: W water, G grass,
 // B a shore corner, D a shore edge, U a pier edge. In row 1 one cell draws nothing and the next
@@ -126,7 +129,7 @@ void drawMap(Context& context) {
   for (int y = 0; y < kMapSize; ++y) {
     for (int x = 0; x < kMapSize; ++x)
       drawCell(console, kChart[y][x], x == state.BoatX && y == state.BoatY);
-    context.platform.beep(0, 10);
+    context.platform.beep(kBeepFrequency, kBeepMilliseconds);
     console.line(kLegend[y]);
   }
   console.line();
@@ -149,6 +152,7 @@ void steer(GameState& state, char direction) {
   }
 }
 
+// The waters grow richer west of column 5 and south of row 4; zone 2 is both.
 int fishingZone(const GameState& state) {
   int zone = 0;
   if (state.BoatX < 5) zone += 1;
