@@ -4,7 +4,7 @@
 
 namespace qm {
 
-std::string_view healthLine(int health) {
+std::string_view healthLine(int health, std::string_view nearlyDead) {
   if (health == 50) return "You are perfectly healthy";
   if (health >= 40 && health <= 49) return "You're kinda sore, but you feel okay";
   if (health >= 30 && health <= 39) return "You're bleeding a little";
@@ -12,21 +12,24 @@ std::string_view healthLine(int health) {
     return "You can barely walk, you've fractured your leg in three places, and you have a broken rib!";
   }
   if (health >= 10 && health <= 19) return "Every step is pain...";
-  if (health >= 1 && health <= 9) return "Holy cow man, take a hint you need some help";
+  if (health >= 1 && health <= 9) return nearlyDead;
   return {};
 }
 
-void printStatusReport(Console& console, const GameState& state) {
+void printStatusReport(Console& console, const GameState& state, const ReportStyle& style) {
   console.line(kSeparator);
   console.line("You have ", state.PlayerGold, " gold");
   console.line("You are weilding a ", state.Weapon);
   if (state.Apples > 0) console.line("You have ", state.Apples, " bags of apples");
-  if (state.HasMysteriousBook) console.line("You have the mysterious man's book");
+  if (style.showsBook && state.HasMysteriousBook) {
+    console.line("You have the mysterious man's book");
+  }
   if (state.Gears > 0) console.line("You have ", state.Gears, " gears!");
-  if (const std::string_view health = healthLine(state.PlayerHealth); !health.empty()) {
+  if (const std::string_view health = healthLine(state.PlayerHealth, style.nearlyDead);
+      !health.empty()) {
     console.line(health);
   }
-  console.line(timeOfDayLine(state.ClockHour));
+  if (style.showsTimeOfDay) console.line(timeOfDayLine(state.ClockHour));
   console.line(kSeparator);
 }
 
