@@ -1,0 +1,166 @@
+#include "basement/basement.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+#include "support/harness.h"
+#include "town/hub.h"
+#include "town/places.h"
+#include "town/status_report.h"
+
+namespace qm::testing {
+namespace {
+
+constexpr std::string_view kEntryRoom =
+    "There's a crack of sunlight coming through the ceiling, you can make out the silloutte of a couple books lying on the floor, and a spool of wire.";
+constexpr std::string_view kCameIn = "This must be where you came in.";
+constexpr std::string_view kNoDoor = "There's no door that way";
+constexpr std::string_view kQuestion =
+    "Where do you want to go?\nNorth (N) South (S) East (E) or West (W)\n";
+
+std::string mapLines(std::string_view first, std::string_view second, std::string_view third,
+                     std::string_view fourth) {
+  return std::string(first) + "\n" + std::string(second) + "\t\t\tLegend\n" + std::string(third) +
+         "\t\t[X] Player\n" + std::string(fourth) + "\t\t[ ] Room\n";
+}
+
+void standAt(Harness& h, int column, int row) {
+  h.state.BasementColumn = column;
+  h.state.BasementRow = row;
+}
+
+TEST(Basement, EnteringShowsTheEntryRoomThenTheBasementsOwnReportAndTheMap) {
+  Harness h("\n\n\nG\n");
+  h.state.Weapon = "Deadly Dagger";
+  h.state.Apples = 2;
+  h.state.Gears = 1;
+  h.state.HasMysteriousBook = true;
+  h.state.PlayerHealth = 9;
+  h.state.ClockHour = 13;
+  EXPECT_EQ(h.play(enterBasement), Ending::InputEnded);
+  const std::string separator(kSeparator);
+  EXPECT_EQ(
+      h.output(),
+      "You sneak around the Polished Pint, and slip into the basement...\n" +
+          std::string(kPauseText) + std::string(kEntryRoom) + "\n" + std::string(kPauseText) +
+          "There are wooden doors to the North, East, and West\n" + std::string(kPauseText) +
+          "Let's leave (L) I'm not ready to go yet (G)\n\n" + separator +
+          "\nYou have 40 gold\nYou are weilding a Deadly Dagger\n" +
+          "You have 2 bags of apples\nYou have 1 gears!\n" +
+          "Holy cow man take a hint you need some help\n" + separator + "\n" +
+          mapLines("[ ][ ][X][ ][ ]", "[ ][ ][ ][ ][ ]", "[ ][ ][ ][ ][ ]", "[ ][ ][ ][ ][ ]") +
+          std::string(kQuestion));
+  EXPECT_EQ(h.state.ClockHour, 13);
+}
+
+TEST(Basement, EachEdgeBlocksItsDirectionAndAsksAgainAfterTheReport) {
+  const std::tuple<int, int, std::string_view> edges[] = {
+      {5, 3, "W"}, {5, 4, "s"}, {2, 1, "N"}, {1, 2, "e"}};
+  for (const auto& [column, row, letter] : edges) {
+    Harness h("x " + std::string(letter) + "\n");
+    standAt(h, column, row);
+    h.state.FirstDoorLocked = 0;  // the treasure rooms ask nothing once opened
+    h.state.SecondDoorLocked = 0;
+    EXPECT_EQ(h.play(exploreBasement), Ending::InputEnded);
+    const std::string out = h.output();
+    EXPECT_EQ(occurrences(out, kNoDoor), 1) << letter;
+    const std::string after = out.substr(out.find(kNoDoor));
+    EXPECT_EQ(occurrences(after, kSeparator), 2) << letter;
+    EXPECT_TRUE(after.ends_with("\t\t[ ] Room\n" + std::string(kQuestion))) << letter;
+    EXPECT_EQ(h.state.BasementColumn, column) << letter;
+    EXPECT_EQ(h.state.BasementRow, row) << letter;
+  }
+}
+
+TEST(Basement, MovesFollowTheGridNotTheDoorLinesAndTheEmptyCellPrintsNothing) {
+  Harness north("L\nN\n");
+  standAt(north, 2, 4);  // the pipe room names South, East and West only
+  north.play(exploreBasement);
+  EXPECT_EQ(north.state.BasementRow, 3);
+  EXPECT_TRUE(hasLinesInOrder(
+      north.lines(), {"There are doors South East and West", "[ ][X][ ][ ][ ]\t\t[X] Player",
+                      "This room has some books strewn around the floor."}));
+
+  Harness west("E\n");
+  standAt(west, 5, 3);  // east is towards column 1: the marker moves left
+  west.play(exploreBasement);
+  EXPECT_TRUE(west.output().starts_with(std::string(kSeparator)));
+  EXPECT_TRUE(hasLinesInOrder(
+      west.lines(),
+      {"[ ][ ][ ][ ][X]\t\t[X] Player", "Where do you want to go?", "[ ][ ][ ][X][ ]\t\t[X] Player",
+       "You enter the next room, and a horde of giant rats swarms out of nowhere!"}));
+  EXPECT_EQ(west.state.BasementColumn, 4);
+}
+
+TEST(Basement, TheCockpitComesBeforeTheRatsInTheSameRoom) {
+  Harness h("");
+  standAt(h, 4, 4);
+  h.play(exploreBasement);
+  EXPECT_TRUE(hasLinesInOrder(
+      h.lines(),
+      {"This room has an unfinished robot standing upright in it, it looks like it has some kind of a cockpit.",
+       "There are doors South East and West",
+       "You enter the next room, and a horde of giant rats swarms out of nowhere!",
+       "Try to sneak around (R) Attack them head on! (H)"}));
+}
+
+TEST(Basement, LeavingAndEnteringAgainPutsEveryMonsterLockAndChestBack) {
+  // In: the peon falls to a bag of apples at 10 hit points; back in the entry room, which now
+  // knows the player; out; in again, where the entry room is new and the peon waits.
+  Harness h("\n\n\nG\nW\n\nH\n\nA\n\nE\n\n\nL\n\n\n\nG\nW\n\n", {15});
+  h.state.PrimaryAbility = "Stab";
+  h.state.SecondaryAbility = "Pickpocket";
+  h.state.Apples = 1;
+  h.state.SecondDoorLocked = 0;
+  h.state.ScientistWaiting = 0;
+  EXPECT_EQ(h.play(enterBasement), Ending::Returned);
+  EXPECT_TRUE(hasLinesInOrder(
+      h.lines(), {"\"Ouch bloody hail wa wuz tha met!?!\"", "The peon is dead on the floor.",
+                  "There are doors East and South", std::string(kCameIn)}));
+  EXPECT_EQ(h.state.FirstPeonWaiting, 0);
+  EXPECT_EQ(h.state.FirstPeonHealth, 0);
+
+  EXPECT_EQ(h.play(enterBasement), Ending::InputEnded);
+  EXPECT_EQ(occurrences(h.output(), kCameIn), 1);
+  EXPECT_EQ(occurrences(h.output(), "Inside this next room, there's a lowly peon"), 2);
+  for (const int flag :
+       {h.state.FirstPeonWaiting, h.state.SecondPeonWaiting, h.state.FirstRobotWaiting,
+        h.state.SecondRobotWaiting, h.state.FirstZombieWaiting, h.state.SecondZombieWaiting,
+        h.state.FirstRatsWaiting, h.state.SecondRatsWaiting, h.state.FirstDoorLocked,
+        h.state.SecondDoorLocked, h.state.ScientistWaiting})
+    EXPECT_EQ(flag, 1);
+  EXPECT_EQ(h.state.FirstPeonHealth, 10);
+  EXPECT_EQ(h.state.EntryFirstVisit, 0);
+}
+
+TEST(Basement, FromTheHatchToTheCrater) {
+  // Down the middle column: the bare room, a peon slipped past, the scientist undone by a Thief's
+  // Pickpocket; then the wand, the hub without the hatch and the inns without the Polished Pint.
+  Harness h("H\n\n\n\nG\nS\nS\n\nR\nS\n\n\n\n\nH\n2\n\n\n\n\n\nE\n\nH\nI\n\nD\n", {12, 15});
+  h.state.PlayerClass = "Thief";
+  h.state.PrimaryAbility = "Stab";
+  h.state.SecondaryAbility = "Pickpocket";
+  h.state.Weapon = "Deadly Dagger";
+  h.state.HatchStage = 0;
+  EXPECT_EQ(h.play([](Context& c) { runHub(c); }), Ending::InputEnded);
+  h.expectAllDrawsUsed();
+  EXPECT_TRUE(hasLinesInOrder(
+      h.lines(),
+      {"You sneak around the Polished Pint, and slip into the basement...",
+       "This room is completely bare",
+       "Inside this next room, there's a lowly peon, scrubbing the floor with a tooth brush...",
+       "[ ][ ][X][ ][ ]\t\t[ ] Room", "He climbs in side, and the suit starts to shake and hum",
+       "Then it falls over, crushing him!", "Achievement get; Blastwright",
+       "You are weilding a Wily Wand", "It's dawn",
+       "The Polished Pint is little more than a crater now, the Soggy Shrimp is your only option.",
+       "Maybe The Soggy Shrimp will be interesting (S) I don't want to go to the inn yet (D)"}));
+  EXPECT_EQ(occurrences(h.output(), "I want to check out that mysterious hatch (H)"), 1);
+  EXPECT_EQ(h.state.HatchStage, kQuestFinished);
+  EXPECT_EQ(h.state.PlayerGold, 96);
+  EXPECT_EQ(h.state.ClockHour, 6);
+}
+
+}  // namespace
+}  // namespace qm::testing
