@@ -18,31 +18,6 @@ std::string bomb(std::string_view answer) {
   return "\n\n\n\n" + std::string(answer) + "\n\n";
 }
 
-TEST(Scientist, APickpocketWrecksTheSuitWhichStillActsThenTheBombAndTheWand) {
-  Harness h(std::string(kOpening) + "R\n2\n\n" + bomb("E"), {15});
-  h.state.PrimaryAbility = "Shoot";
-  h.state.SecondaryAbility = "Pickpocket";
-  RoomEnd end = RoomEnd::GoOn;
-  EXPECT_EQ(h.play([&](Context& c) { end = scientistRoom(c); }), Ending::Returned);
-  EXPECT_EQ(end, RoomEnd::Leave);
-  EXPECT_TRUE(hasLinesInOrder(
-      h.lines(),
-      {"You try to run out the door, but the robot grabs you and drags you back into the room with its huge claws",
-       "You powerslide under his legs, and pull a huge gear out of his suit",
-       "The scientist pulls  lever, and a blast of flame bursts out of his flamethrower, scorching your eyebrows off!",
-       "All of a sudden his suit starts to malfunction.", std::string(kSuitFalls),
-       std::string(kTimer), "Achievement get; Blastwright",
-       "After scavenging through the wreckage, you find 56 gold and a Wand",
-       "Equip it (E) Don't (D)"}));
-  EXPECT_EQ(h.state.PlayerHealth, 47);
-  EXPECT_EQ(h.state.PlayerGold, 96);
-  EXPECT_EQ(h.state.Weapon, "Wily Wand");
-  EXPECT_EQ(h.state.PrimaryAbility, "Magic Missile");
-  EXPECT_EQ(h.state.SecondaryAbility, "Pickpocket");
-  EXPECT_EQ(h.state.AchievementBlastwright, 1);
-  EXPECT_EQ(h.state.HatchStage, kQuestFinished);
-}
-
 TEST(Scientist, BashHurtsOnlyThePlayerAndSlashFinishesFromTenOn) {
   Harness h(std::string(kOpening) + "H\n2\n1\n1\n1\n1\n" + bomb("D"),
             {15, 10, 15, 10, 15, 10, 15, 10, 15});
