@@ -3,6 +3,7 @@
 #include "combat/fight.h"
 #include "game/death.h"
 #include "game/dialogue.h"
+#include "game/weapons.h"
 
 namespace qm {
 
@@ -109,10 +110,7 @@ void setOffTheBomb(Context& context) {
   console.line("After scavenging through the wreckage, you find 56 gold and a Wand");
   state.PlayerGold += kWreckageGold;
   console.pause();
-  if (menu(context, "Equip it (E) Don't (D)", "ED") == 'E') {
-    state.Weapon = "Wily Wand";
-    state.PrimaryAbility = "Magic Missile";
-  }
+  offerWeapon(context, "Wily Wand", "Magic Missile");
   console.pause();
   state.HatchStage = kQuestFinished;
 }

@@ -2,6 +2,7 @@
 
 #include "combat/fight.h"
 #include "game/dialogue.h"
+#include "game/weapons.h"
 
 namespace qm {
 
@@ -63,10 +64,7 @@ void takeOwensLoot(Context& context) {
                          "After scavenging through their loot, you find 112 gold and a Bludgeon"});
   state.PlayerGold += kOwensGold;
   context.console.pause();
-  if (menu(context, "Equip it (E) Don't (D)", "ED") == 'E') {
-    state.Weapon = "Baleful Bludgeon";
-    state.PrimaryAbility = "Slash";
-  }
+  offerWeapon(context, "Baleful Bludgeon", "Slash");
   state.StrangerStage = kQuestOver;
 }
 

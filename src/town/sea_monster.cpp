@@ -4,6 +4,7 @@
 #include "combat/fight_tables.h"
 #include "game/death.h"
 #include "game/dialogue.h"
+#include "game/weapons.h"
 
 namespace qm {
 
@@ -32,10 +33,7 @@ void sendOffTheActivist(Context& context) {
   state.PlayerGold += kActivistGold;
   console.line("You got 30 gold, you now have ", state.PlayerGold,
                " gold.  He also gives you a bow");
-  if (menu(context, "Equip it (E) Don't (D)", "ED") == 'E') {
-    state.Weapon = "Bowed Bow";
-    state.PrimaryAbility = "Shoot";
-  }
+  offerWeapon(context, "Bowed Bow", "Shoot");
   tell(console, {kPause, "\"I'll see ya' aroun'\""});
 }
 

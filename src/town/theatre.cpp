@@ -5,6 +5,7 @@
 #include "art/poster.h"
 #include "game/death.h"
 #include "game/dialogue.h"
+#include "game/weapons.h"
 #include "town/places.h"
 
 namespace qm {
@@ -203,10 +204,7 @@ void solveTheMurder(Context& context) {
                          "Suddenly, someone speaks up; \"Hey, you know, I guess it makes sense.\"",
                          kPause, "The entire cast nods in concurrence.", kPause,
                          "Good job! You receive 100 gold, and a Silly Sceptre!"});
-  if (menu(context, "Equip it (E) Don't (D)", "ED") == 'E') {
-    state.Weapon = "Silly Sceptre";
-    state.PrimaryAbility = "Magic Missile";
-  }
+  offerWeapon(context, "Silly Sceptre", "Magic Missile");
   state.PlayerGold += kReward;
   state.TheatreStage = kSolved;
 }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "game/dialogue.h"
+#include "game/weapons.h"
 #include "town/clock.h"
 #include "town/places.h"
 
@@ -118,8 +119,7 @@ AfterStall browseWeapons(Context& context) {
   for (const WeaponForSale& offer : kWeaponStock) {
     if (offer.letter != letter) continue;
     state.PlayerGold -= kWeaponPrice;
-    state.Weapon = offer.weapon;
-    state.PrimaryAbility = offer.ability;
+    equip(state, offer.weapon, offer.ability);
     console.line("\"Thank you\"");
     return AfterStall::Hub;
   }
