@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,11 +26,15 @@ constexpr std::string_view kToughLuck =
 // are skipped, and each pause takes one line.
 const std::string kPauses = "\n\n\n\n\n\n";
 
-std::string answers(std::initializer_list<std::string_view> words) {
+std::string answers(std::span<const std::string_view> words) {
   std::string input = kPauses;
   for (std::string_view word : words)
     input += std::string(word) + "\n" + kPauses;
   return input;
+}
+
+std::string answers(std::initializer_list<std::string_view> words) {
+  return answers(std::span(words.begin(), words.size()));
 }
 
 void makeHunter(GameState& state) {
@@ -85,10 +90,7 @@ TEST(PintRobbery, StrengthTenGetsTheGoldAndEveryThrowOutBans) {
       {"Thief", 12, {"s", "l"}, {9}, 40, 0},
   };
   for (const Case& c : cases) {
-    std::string input = kPauses;
-    for (std::string_view word : c.words)
-      input += std::string(word) + "\n" + kPauses;
-    Harness h(input, c.draws);
+    Harness h(answers(c.words), c.draws);
     h.state.PlayerClass = std::string(c.playerClass);
     h.state.PlayerStrength = c.strength;
     EXPECT_EQ(h.play(visitPolishedPint), Ending::Returned) << c.playerClass << c.strength;
@@ -148,10 +150,7 @@ TEST(PintRoom, EveryWayToTheRoomEndsInTheRevealAndTheFight) {
     std::vector<std::string_view> words = {"R"};
     words.insert(words.end(), c.words.begin(), c.words.end());
     words.push_back("2");  // Tame, against a robot already down
-    std::string input = kPauses;
-    for (std::string_view word : words)
-      input += std::string(word) + "\n" + kPauses;
-    Harness h(input);
+    Harness h(answers(words));
     h.state.PrimaryAbility = "Shoot";
     h.state.SecondaryAbility = "Tame";
     h.state.Pronoun = std::string(c.pronoun);
@@ -171,16 +170,8 @@ TEST(PintRoom, EveryWayToTheRoomEndsInTheRevealAndTheFight) {
   }
 }
 
-// A man at intellect 5 walks up to the room; then the fight answers follow.
-std::string roomFight(std::initializer_list<std::string_view> fight) {
-  std::string input = answers({"R", "P"});
-  for (std::string_view word : fight)
-    input += std::string(word) + "\n" + kPauses;
-  return input;
-}
-
 TEST(PintRobotFight, ShootHalvesAFreshRobotAndFinishesAWeakOneWhileHeHitsBackByHisHealth) {
-  Harness h(roomFight({"1", "1"}));
+  Harness h(answers({"R", "P", "1", "1"}));
   makeHunter(h.state);
   h.state.Apples = 2;
   EXPECT_EQ(h.play(visitPolishedPint), Ending::Returned);
@@ -201,7 +192,7 @@ TEST(PintRobotFight, ShootHalvesAFreshRobotAndFinishesAWeakOneWhileHeHitsBackByH
 }
 
 TEST(PintRobotFight, AStabRollOfFiftyDoesNothingAndOnlyOneAndTwoAreAnswers) {
-  Harness h(roomFight({"A", "a", "3", "1", "1"}), {50, 49});
+  Harness h(answers({"R", "P", "A", "a", "3", "1", "1"}), {50, 49});
   makeHunter(h.state);
   h.state.PrimaryAbility = "Stab";
   h.state.SecondaryAbility = "Pickpocket";
@@ -223,7 +214,7 @@ TEST(PintRobotFight, AStabRollOfFiftyDoesNothingAndOnlyOneAndTwoAreAnswers) {
 TEST(PintRobotFight, BelowZeroDiesAtOnceButExactlyZeroIsThrownOutFirst) {
   for (const auto& [health, ending] :
        {std::pair{5, Ending::Died}, std::pair{10, Ending::Returned}}) {
-    Harness h(roomFight({"2"}));
+    Harness h(answers({"R", "P", "2"}));
     makeHunter(h.state);
     h.state.SecondaryAbility = "Bash";
     h.state.PlayerHealth = health;
@@ -231,14 +222,6 @@ TEST(PintRobotFight, BelowZeroDiesAtOnceButExactlyZeroIsThrownOutFirst) {
     EXPECT_EQ(occurrences(h.output(), kThrownOut), ending == Ending::Returned ? 1 : 0);
     EXPECT_EQ(h.state.HatchStage, ending == Ending::Returned ? 0 : 1);
   }
-}
-
-// A beer bought with the last 5 gold; then the answers from the Lacerti's question on.
-std::string atTheBar(std::initializer_list<std::string_view> words) {
-  std::string input = answers({"D", "B"});
-  for (std::string_view word : words)
-    input += std::string(word) + "\n" + kPauses;
-  return input;
 }
 
 void makeDrinker(GameState& state, int strength, int intellect) {
@@ -256,7 +239,7 @@ TEST(PintBeer, FiveGoldBuysOneAndTheLacertiAreOnlyThereUntilTheyLeave) {
       hasLinesInOrder(poor.lines(), {"You don't have enough gold!", "What do you want to do?"}));
   EXPECT_EQ(occurrences(poor.output(), "Sure I'll take a beer (B) I'm good (G)"), 0);
 
-  Harness calm(atTheBar({"D", "L"}));
+  Harness calm(answers({"D", "B", "D", "L"}));
   makeDrinker(calm.state, 7, 5);
   calm.play(visitPolishedPint);
   EXPECT_EQ(calm.state.PlayerGold, 0);
@@ -265,7 +248,7 @@ TEST(PintBeer, FiveGoldBuysOneAndTheLacertiAreOnlyThereUntilTheyLeave) {
                               {"Hey! Shut your scaley mouths! (H) Do nothing (D)",
                                "You're at the bottom of the pint...", "What do you want to do?"}));
 
-  Harness alone(atTheBar({}));
+  Harness alone(answers({"D", "B"}));
   makeDrinker(alone.state, 7, 5);
   alone.state.LacertiAtBar = 0;
   EXPECT_EQ(alone.play(visitPolishedPint), Ending::Returned);
@@ -274,7 +257,7 @@ TEST(PintBeer, FiveGoldBuysOneAndTheLacertiAreOnlyThereUntilTheyLeave) {
 }
 
 TEST(PintBeer, BreakingFreeWithIntellectEqualToStrengthStillGetsThePlayerBanned) {
-  Harness h(atTheBar({"H", "1"}));
+  Harness h(answers({"D", "B", "H", "1"}));
   makeDrinker(h.state, 6, 6);
   EXPECT_EQ(h.play(visitPolishedPint), Ending::Returned);
   EXPECT_NE(h.output().find(std::string(kGrabsArm) + std::string(kPauseText)), std::string::npos);
@@ -286,7 +269,7 @@ TEST(PintBeer, BreakingFreeWithIntellectEqualToStrengthStillGetsThePlayerBanned)
   EXPECT_EQ(h.state.LacertiAtBar, 0);
   EXPECT_EQ(occurrences(h.output(), "top-hat"), 0);
 
-  Harness weak(atTheBar({"H", "1", "Y", "N", "L"}));
+  Harness weak(answers({"D", "B", "H", "1", "Y", "N", "L"}));
   makeDrinker(weak.state, 4, 3);
   weak.play(visitPolishedPint);
   EXPECT_TRUE(hasLinesInOrder(
@@ -303,7 +286,7 @@ TEST(PintBeer, BreakingFreeWithIntellectEqualToStrengthStillGetsThePlayerBanned)
 
 TEST(PintBeer, TheLeadersOpinionDecidesTheCampAndIsKeptFromOneTalkToTheNext) {
   // Tame sends the Lacerti off; "W" and "P" take the opinion from 3 to 1, enough for the camp.
-  Harness h(atTheBar({"H", "2", "W", "P", "M", "L"}));
+  Harness h(answers({"D", "B", "H", "2", "W", "P", "M", "L"}));
   makeDrinker(h.state, 7, 6);
   h.play(visitPolishedPint);
   EXPECT_TRUE(hasLinesInOrder(
@@ -318,7 +301,7 @@ TEST(PintBeer, TheLeadersOpinionDecidesTheCampAndIsKeptFromOneTalkToTheNext) {
   EXPECT_EQ(h.state.LacertiAtBar, 0);
 
   // Arriving at 1 from an earlier talk, one more sour answer costs the job.
-  Harness sour(atTheBar({"H", "2", "Y", "P", "Q", "L"}));
+  Harness sour(answers({"D", "B", "H", "2", "Y", "P", "Q", "L"}));
   makeDrinker(sour.state, 7, 5);
   sour.state.CircusLeaderOpinion = 1;
   sour.play(visitPolishedPint);
@@ -355,7 +338,7 @@ TEST(PintPlay, FromTheRoomRequestToTheHatchOnTheHubMenu) {
 }
 
 TEST(PintPlay, AfterTheDisguiseARoomMeetsTheRobotAlreadyDown) {
-  Harness h(roomFight({"2"}));
+  Harness h(answers({"R", "P", "2"}));
   makeHunter(h.state);
   h.state.BartenderHealth = 0;
   h.state.PintWelcome = 10;
