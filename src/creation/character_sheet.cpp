@@ -53,10 +53,11 @@ const Panel& panelOf(const std::array<Panel, 4>& panels, const std::string& name
 // the capitals are centred in the 15 columns between them, right under the top edge. When the
 // blanks do not split evenly, the odd one goes to the right ("<     PEAR      >").
 std::string caption(std::string_view capitals) {
-  std::string text = "<" + std::string((kCaptionWidth - capitals.size()) / 2, ' ');
-  text += capitals;
-  text.resize(kPortraitWidth - 1, ' ');
-  return text + ">";
+  std::string text(kPortraitWidth, ' ');
+  text.front() = '<';
+  text.replace(1 + (kCaptionWidth - capitals.size()) / 2, capitals.size(), capitals);
+  text.back() = '>';
+  return text;
 }
 
 // Row `row` of a picture in a panel `rows` high. Only the Human's picture has a 16th row; the
