@@ -1,0 +1,29 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+// What the command line asks for.
+struct CommandLine {
+  enum class Action { Play, ShowHelp, ShowVersion, Refuse };
+  Action action = Action::Play;
+  std::optional<unsigned> seed;  // replaces the clock as the random numbers' seed
+  std::string error;             // why a refused command line was refused
+};
+
+// Reads the arguments that follow the program name. --help and --version act as soon as they
+// are met; anything unknown, a repeated --seed or a seed that is not a whole number from 0 to
+// the largest unsigned int refuses the whole command line.
+CommandLine parseCommandLine(std::span<const std::string_view> arguments);
+
+// Answers --help, --version or a refused command line; returns the exit status, or nothing when
+// the game is to be played.
+std::optional<int> answerWithoutPlaying(const CommandLine& commandLine, std::ostream& out,
+                                        std::ostream& err);
+
+}  // namespace qm
