@@ -8,16 +8,27 @@
 #include "game/options.h"
 #include "game/platform.h"
 #include "game/random.h"
+#include "game/wrapping_output.h"
 
 namespace {
 
-int play(std::optional<unsigned> seed) {
-  qm::StandardInput input;
-  qm::StandardOutput output;
+int play(qm::InputSource& input, qm::OutputSink& output, std::optional<unsigned> seed) {
   qm::Console console(input, output);
   qm::PosixPlatform platform(console);
   qm::CLibraryRandom random(seed);
   return qm::runGame(console, random, platform);
+}
+
+// A terminal gets its long lines broken between words; piped output is left exactly as written.
+int playOnStandardStreams(std::optional<unsigned> seed) {
+  qm::StandardInput input;
+  qm::StandardOutput output;
+  if (!qm::standardOutputIsTerminal()) return play(input, output, seed);
+  qm::TerminalWidth width;
+  qm::WrappingOutput screen(output, [&width] { return width.columns(); });
+  if (!qm::standardInputIsTerminal()) return play(input, screen, seed);
+  qm::EchoedInput typed(input, screen);
+  return play(typed, screen, seed);
 }
 
 }  // namespace
@@ -30,5 +41,5 @@ int main(int argc, char** argv) {
           qm::answerWithoutPlaying(commandLine, std::cout, std::cerr)) {
     return *status;
   }
-  return play(commandLine.seed);
+  return playOnStandardStreams(commandLine.seed);
 }
