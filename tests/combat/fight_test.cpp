@@ -278,6 +278,11 @@ struct TableCase {
   const char* victory;
 };
 
+// Test names and failures show a case by its fight's name.
+void PrintTo(const TableCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class EveryTable : public ::testing::TestWithParam<TableCase> {};
 
 TEST_P(EveryTable, CanBeWonWithRolledStrikes) {
