@@ -7,7 +7,9 @@
 namespace qm::testing {
 namespace {
 
-std::vector<int> drawsAfterStarts(CLibraryRandom& random, int starts) {
+// The draws of a generator after `starts` starts (the first start and its restarts).
+std::vector<int> drawsAfterStarts(unsigned seed, int starts) {
+  CLibraryRandom random(seed);
   for (int start = 0; start < starts; ++start)
     random.reseed();
   std::vector<int> draws;
@@ -17,17 +19,10 @@ std::vector<int> drawsAfterStarts(CLibraryRandom& random, int starts) {
 }
 
 TEST(SeededRandom, TheSameSeedReplaysEveryStartAndEachRestartDrawsAnew) {
-  CLibraryRandom first(7);
-  CLibraryRandom again(7);
-  CLibraryRandom restarted(7);
-  CLibraryRandom restartedAgain(7);
-  CLibraryRandom otherSeed(8);
-  const std::vector<int> firstStart = drawsAfterStarts(first, 1);
-  EXPECT_EQ(drawsAfterStarts(again, 1), firstStart);
-  const std::vector<int> secondStart = drawsAfterStarts(restarted, 2);
-  EXPECT_NE(secondStart, firstStart);
-  EXPECT_EQ(drawsAfterStarts(restartedAgain, 2), secondStart);
-  EXPECT_NE(drawsAfterStarts(otherSeed, 1), firstStart);
+  EXPECT_EQ(drawsAfterStarts(7, 1), drawsAfterStarts(7, 1));
+  EXPECT_EQ(drawsAfterStarts(7, 2), drawsAfterStarts(7, 2));
+  EXPECT_NE(drawsAfterStarts(7, 2), drawsAfterStarts(7, 1));
+  EXPECT_NE(drawsAfterStarts(8, 1), drawsAfterStarts(7, 1));
 }
 
 }  // namespace
