@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "combat/fight.h"
+#include "game/counters.h"
 #include "game/dialogue.h"
 
 namespace qm {
@@ -77,7 +78,7 @@ void bashWhenWornDown(Fight& fight, const char* holds, const char* finishes) {
 bool zombieNotices(Context& context) {
   constexpr int kCaughtSneaking = 5;
   context.console.line(kNoticed);
-  context.state.PlayerHealth -= kCaughtSneaking;
+  subtract(context.state.PlayerHealth, kCaughtSneaking);
   return false;
 }
 
@@ -85,7 +86,7 @@ void zombieTurn(Fight& fight, int& approach) {
   fight.state.Roll = fight.context.random.draw(kEnemyRolls, 1);
   const bool standing = fight.enemyHealth > 0;
   if (approach > 0 && standing) fight.console.line("The monster is still walking towards you...");
-  approach -= 1;
+  subtract(approach, 1);
   if (approach <= 0 && standing) fight.perform(Fight::band(fight.table.enemy, fight.state.Roll));
 }
 
@@ -237,7 +238,7 @@ void automatonTurn(Fight& fight) {
   } else {
     fight.console.line("The robots backhands you with its stiff arms!");
   }
-  fight.state.PlayerHealth -= kArmsHit;
+  subtract(fight.state.PlayerHealth, kArmsHit);
 }
 
 constexpr FightTable kAutomaton = {
@@ -331,7 +332,7 @@ void callTheRats(Fight& fight) {
 void ratsTurn(Fight& fight) {
   if (fight.enemyHealth <= 0) return;
   fight.console.line("The rats jump up and bite at you!");
-  fight.state.PlayerHealth -= fight.enemyHealth / 2;
+  subtract(fight.state.PlayerHealth, fight.enemyHealth / 2);
 }
 
 constexpr const char* kLastOfTheRats = "You cut down the last of the rats";

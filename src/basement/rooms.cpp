@@ -1,5 +1,6 @@
 #include "basement/rooms.h"
 
+#include "game/counters.h"
 #include "game/dialogue.h"
 
 namespace qm {
@@ -39,7 +40,7 @@ RoomEnd openChest(Context& context, int& locked, DoorWay door) {
   if (menu(context, "Open it (O) Leave (L)", "OL") == 'O') {
     locked = 0;
     console.line("Inside is a huge sack of gold! There must be at least 100 coins!");
-    context.state.PlayerGold += kChestGold;
+    add(context.state.PlayerGold, kChestGold);
     console.line(kTreasureDoors);
     return RoomEnd::GoOn;
   }
@@ -90,7 +91,7 @@ RoomEnd treasureRoom(Context& context, int& locked, int& lockDifficulty) {
 
 void pocketGears(Context& context) {
   GameState& state = context.state;
-  state.Gears += context.random.draw(kGearsFound);
+  add(state.Gears, context.random.draw(kGearsFound));
   context.console.line("You have ", state.Gears, " gears");
 }
 

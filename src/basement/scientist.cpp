@@ -1,6 +1,7 @@
 #include "basement/scientist.h"
 
 #include "combat/fight.h"
+#include "game/counters.h"
 #include "game/death.h"
 #include "game/dialogue.h"
 #include "game/weapons.h"
@@ -108,7 +109,7 @@ void setOffTheBomb(Context& context) {
   state.AchievementBlastwright = 1;
   console.line("Achievement get; Blastwright");
   console.line("After scavenging through the wreckage, you find 56 gold and a Wand");
-  state.PlayerGold += kWreckageGold;
+  add(state.PlayerGold, kWreckageGold);
   console.pause();
   offerWeapon(context, "Wily Wand", "Magic Missile");
   console.pause();

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "game/counters.h"
 #include "game/death.h"
 
 namespace qm {
@@ -82,7 +83,7 @@ void Fight::act(char answer) {
     if (answer == kApples) {
       if (state.Apples <= 0) continue;
       perform(table.*handler.action);
-      state.Apples -= 1;
+      subtract(state.Apples, 1);
       applesThrown_ = rules_.applesEndFight;
       return;
     }
@@ -109,17 +110,17 @@ void Fight::perform(const Deed& deed) {
 }
 
 void Fight::apply(const Effect& effect) {
-  enemyHealth -= effect.enemyLoses;
+  subtract(enemyHealth, effect.enemyLoses);
   if (effect.enemyFalls) enemyHealth = 0;
-  state.PlayerHealth -= effect.playerLoses;
-  state.PlayerGold += effect.goldFound;
+  subtract(state.PlayerHealth, effect.playerLoses);
+  add(state.PlayerGold, effect.goldFound);
 }
 
 void Fight::strike(const Strike& lines) {
   state.Roll = context.random.draw(kAttackRolls);
   if (state.Roll >= kFirstHit) {
     console.line(enemyHealth > rules_.finishingAt ? lines.wounding : lines.finishing);
-    enemyHealth -= kHitDamage;
+    subtract(enemyHealth, kHitDamage);
   } else {
     console.line(lines.miss);
   }

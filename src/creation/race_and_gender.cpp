@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "creation/steps.h"
+#include "game/counters.h"
 #include "game/dialogue.h"
 
 namespace qm::creation {
@@ -99,9 +100,9 @@ void applyRace(GameState& state) {
   const Race& race = kRaces.at(static_cast<std::size_t>(state.RaceNumber));
   state.PlayerRace = race.name;
   state.RaceExplanation = race.explanation;
-  state.PlayerStrength += race.strength;
-  state.PlayerIntellect += race.intellect;
-  state.PlayerBrawn += race.brawn;
+  add(state.PlayerStrength, race.strength);
+  add(state.PlayerIntellect, race.intellect);
+  add(state.PlayerBrawn, race.brawn);
 }
 
 void setPronouns(GameState& state) {

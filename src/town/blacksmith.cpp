@@ -1,4 +1,5 @@
 #include "combat/fight.h"
+#include "game/counters.h"
 #include "game/dialogue.h"
 #include "town/clock.h"
 #include "town/places.h"
@@ -28,7 +29,7 @@ constexpr Script kBashPutsItOut = {
 void putOutTheFire(Fight& fight, const Script& lines) {
   tell(fight.console, lines);
   fight.enemyHealth = 0;  // the fire is the fight's counter
-  fight.state.BlacksmithMood += kGratitude;
+  add(fight.state.BlacksmithMood, kGratitude);
 }
 
 void putOutBySuggestion(Fight& fight) {
@@ -99,10 +100,10 @@ void tryCpr(Context& context) {
         context.console,
         {"\"it's not everyday I wake up to a beautiful lady like you!\"", kPause,
          "\"You saved my life! You can come back any time! I'll need lots of help fixing this place up, if you know what I mean!\""});
-    state.BlacksmithMood += kGratitude;
+    add(state.BlacksmithMood, kGratitude);
   } else {
     tell(context.console, {"\"Ugh! What the heck! Get out of here you crazy bum!\"", kPause});
-    state.BlacksmithMood -= kGratitude;
+    subtract(state.BlacksmithMood, kGratitude);
   }
 }
 
@@ -117,7 +118,7 @@ void reviveTheBlacksmith(Context& context) {
     return;
   }
   tell(context.console, {kComesTo, kSavedMyLife});
-  context.state.BlacksmithMood += kGratitude;
+  add(context.state.BlacksmithMood, kGratitude);
 }
 
 // The shop burns at any hour, and the player cannot leave before the fire is out.
@@ -149,8 +150,8 @@ void sweepTheShop(Context& context) {
        {"\"Alright-y! Heres a broom, get sweeping!", kPause,
         "You spend the next couple hours sweeping debris off the cobble floor", kPause,
         "\"Excellent work! Here's ten gold, don't spend it all in one place.\""});
-  state.PlayerGold += 10;
-  state.BlacksmithMood += 1;
+  add(state.PlayerGold, 10);
+  add(state.BlacksmithMood, 1);
   addHours(state, 3);
 }
 

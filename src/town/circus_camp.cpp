@@ -2,6 +2,7 @@
 
 #include "combat/fight.h"
 #include "combat/fight_tables.h"
+#include "game/counters.h"
 #include "game/dialogue.h"
 #include "town/clock.h"
 #include "town/places.h"
@@ -137,7 +138,7 @@ void enterTheCave(Context& context) {
   stageFight(context, kCaveDinosaur, state.DinosaurHealth);
   tell(console, {"The circus people cheer!", kPause, "Dr. Flashypants comes up to you happily",
                  "\"Thanks adventurer! Here take this!\""});
-  state.PlayerGold += kReward;
+  add(state.PlayerGold, kReward);
   console.line("He hands you a big bag of gold, you now have ", state.PlayerGold, " gold!");
   console.pause();
   state.CircusStage = kQuestOver;

@@ -1,17 +1,15 @@
 #include "town/clock.h"
 
-#include <limits>
+#include "game/counters.h"
 
 namespace qm {
 
 void wrapClock(GameState& state) {
-  if (state.ClockHour > 24) state.ClockHour -= 24;
+  if (state.ClockHour > 24) subtract(state.ClockHour, 24);
 }
 
 void addHours(GameState& state, int hours) {
-  constexpr long long kLatest = std::numeric_limits<int>::max();
-  const long long later = static_cast<long long>(state.ClockHour) + hours;
-  state.ClockHour = static_cast<int>(later > kLatest ? kLatest : later);
+  add(state.ClockHour, hours);
 }
 
 std::string_view timeOfDayLine(int hour) {

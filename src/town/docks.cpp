@@ -1,6 +1,7 @@
 #include <array>
 #include <string_view>
 
+#include "game/counters.h"
 #include "game/dialogue.h"
 #include "town/clock.h"
 #include "town/places.h"
@@ -145,10 +146,10 @@ char askCommand(Context& context) {
 
 void steer(GameState& state, char direction) {
   switch (direction) {
-    case 'N': state.BoatY -= 1; break;
-    case 'S': state.BoatY += 1; break;
-    case 'W': state.BoatX -= 1; break;
-    default: state.BoatX += 1; break;
+    case 'N': subtract(state.BoatY, 1); break;
+    case 'S': add(state.BoatY, 1); break;
+    case 'W': subtract(state.BoatX, 1); break;
+    default: add(state.BoatX, 1); break;
   }
 }
 
@@ -181,7 +182,7 @@ Voyage cast(Context& context) {
   console.line(kBites[state.Roll - 1]);
   console.pause();
   reelIn(context);
-  state.FishCount += 1;
+  add(state.FishCount, 1);
   if (state.FishCount == 2) console.line("\"Aye lad, you're not fishin' in the right spot!\"");
   if (state.FishCount == 3) console.line("\"Try closer to the land...\"");
   if (state.FishCount >= kCastsThatWakeTheMonster) return Voyage::MonsterRises;

@@ -1,6 +1,7 @@
 #include "town/hideout.h"
 
 #include "combat/fight.h"
+#include "game/counters.h"
 #include "game/dialogue.h"
 #include "game/weapons.h"
 
@@ -62,7 +63,7 @@ void takeOwensLoot(Context& context) {
   GameState& state = context.state;
   tell(context.console, {"\"It's done.\"", kPause,
                          "After scavenging through their loot, you find 112 gold and a Bludgeon"});
-  state.PlayerGold += kOwensGold;
+  add(state.PlayerGold, kOwensGold);
   context.console.pause();
   offerWeapon(context, "Baleful Bludgeon", "Slash");
   state.StrangerStage = kQuestOver;

@@ -1,6 +1,7 @@
 #include "town/pint_bar.h"
 
 #include "combat/fight.h"
+#include "game/counters.h"
 #include "game/dialogue.h"
 #include "town/clock.h"
 
@@ -74,10 +75,10 @@ bool struggleWithTheLacerti(Context& context) {
     console.line(
         "You break free, and punch the frightened lizard in his scaly face! They both make a beeline for the door!");
     state.LacertiAtBar = 0;
-    state.PintWelcome += kWelcomeForBreakingFree;
+    add(state.PintWelcome, kWelcomeForBreakingFree);
   } else {
     console.line("You can't get free, and the other Lacerti punches you in the gut!");
-    state.PlayerHealth -= 1;
+    subtract(state.PlayerHealth, 1);
   }
   if (state.PlayerStrength > state.PlayerIntellect) {
     console.line(
@@ -106,7 +107,7 @@ void meetTheCircusLeader(Context& context) {
        kPause, "\"Hey. That was some mighty fine work.\""});
   if (menu(context, "Yeah that's kinda my thing (Y) What do you want. (W)", "YW") == 'W') {
     console.line("\"Humph\"");
-    state.CircusLeaderOpinion -= 1;
+    subtract(state.CircusLeaderOpinion, 1);
   } else {
     console.line("\"You're funny, I like that.\"");
   }
@@ -120,15 +121,15 @@ bool hearsTheOfferOut(Context& context) {
   switch (menu(context, "Whats it pay. (P) Let me think. No. (N) I'm intriuged (I)", "PNI")) {
     case 'P':
       tell(console, {"He looks offended", "\"We'll discuss the finer details later\""});
-      state.CircusLeaderOpinion -= 1;
+      subtract(state.CircusLeaderOpinion, 1);
       return true;
     case 'N':
       console.line("\"Fine.\"");
-      state.CircusLeaderOpinion -= 1;
+      subtract(state.CircusLeaderOpinion, 1);
       return false;
     default:
       console.line("\"Haha, well I think you'll like it\"");
-      state.CircusLeaderOpinion += 1;
+      add(state.CircusLeaderOpinion, 1);
       return true;
   }
 }
@@ -147,7 +148,7 @@ void hearAboutTheDisappearances(Context& context) {
     console.line("\"I don't think so, that rarely ever happens to us\"");
   } else if (answer == 'H') {
     console.line("\"Haha!  You're funny, I like that!\"");
-    state.CircusLeaderOpinion += 1;
+    add(state.CircusLeaderOpinion, 1);
   }
   addHours(state, kJobTalkHours);
   if (state.CircusLeaderOpinion <= 0) {
@@ -200,7 +201,7 @@ PintNext haveABeer(Context& context) {
     return PintNext::StayInInn;
   }
   addHours(state, kBeerHours);
-  state.PlayerGold -= kBeerPrice;
+  subtract(state.PlayerGold, kBeerPrice);
   console.pause();
   // Once the Lacerti have gone, the beer is drunk in peace and the player wanders off.
   if (state.LacertiAtBar <= 0) return PintNext::LeaveForHub;

@@ -1,5 +1,6 @@
 #include "town/polished_pint.h"
 
+#include "game/counters.h"
 #include "game/dialogue.h"
 #include "town/inn_robbery.h"
 #include "town/pint_bar.h"
@@ -59,7 +60,7 @@ void holdUpTheBar(Context& context) {
   } else {
     tell(console, {"The cheery bartender hands you a huge bag of gold!",
                    "\"Service with a smile!\"", "Creepy...", kPause, "You get 50 gold!"});
-    state.PlayerGold += kHoldUpTakings;
+    add(state.PlayerGold, kHoldUpTakings);
   }
   state.PintWelcome = 0;
 }
@@ -72,7 +73,7 @@ void pickPockets(Context& context) {
   state.Roll = context.random.draw(20);
   if (state.Roll >= kPocketsPicked) {
     console.line("You manage to finagle a small pouch with a couple pieces of gold in it");
-    state.PlayerGold += kPouchOfGold;
+    add(state.PlayerGold, kPouchOfGold);
     return;
   }
   tell(console,

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "combat/fight.h"
+#include "game/counters.h"
 #include "game/death.h"
 #include "game/dialogue.h"
 #include "town/clock.h"
@@ -140,7 +141,7 @@ void stabTheRobot(Fight& fight) {
   } else if (fight.state.Roll < 50) {
     fight.console.line(
         "You stab the bartender right in his Robo-Liver, he doubles over in simulated pain!");
-    fight.enemyHealth -= 10;
+    subtract(fight.enemyHealth, 10);
   }
 }
 
@@ -153,7 +154,7 @@ void shootTheRobot(Fight& fight) {
     fight.enemyHealth = 0;
   } else {
     fight.console.line("He stumbles backwards, but he stays on his feet!");
-    fight.enemyHealth -= 5;
+    subtract(fight.enemyHealth, 5);
   }
 }
 

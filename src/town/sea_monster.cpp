@@ -2,6 +2,7 @@
 
 #include "combat/fight.h"
 #include "combat/fight_tables.h"
+#include "game/counters.h"
 #include "game/death.h"
 #include "game/dialogue.h"
 #include "game/weapons.h"
@@ -30,7 +31,7 @@ void sendOffTheActivist(Context& context) {
   GameState& state = context.state;
   Console& console = context.console;
   tell(console, {"\"Thas a good idea, I'll get on that!\"", kPause, "\"Here, take these\""});
-  state.PlayerGold += kActivistGold;
+  add(state.PlayerGold, kActivistGold);
   console.line("You got 30 gold, you now have ", state.PlayerGold,
                " gold.  He also gives you a bow");
   offerWeapon(context, "Bowed Bow", "Shoot");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "game/counters.h"
 #include "game/dialogue.h"
 #include "town/clock.h"
 #include "town/hideout.h"
@@ -115,7 +116,7 @@ void orderAnAle(Context& context) {
     console.line("You don't have enough gold");
     return;
   }
-  state.PlayerGold -= kAlePrice;
+  subtract(state.PlayerGold, kAlePrice);
   tell(console, {"It's pretty strong ale...", kPause});
   const bool stomachsIt = state.PlayerBrawn > 7 || state.PlayerRace == "Human";
   console.line(stomachsIt ? "But you stomach it" : "You throw up all over the bar!");
@@ -142,7 +143,7 @@ void sleepTheNight(Context& context) {
     console.line("You have a good night's sleep!");
     if (state.PlayerHealth < kFullHealth) {
       console.line("You regain some health!");
-      state.PlayerHealth = std::min(state.PlayerHealth + kNightHealing, kFullHealth);
+      state.PlayerHealth = std::min(sum(state.PlayerHealth, kNightHealing), kFullHealth);
     }
   } else {
     console.line(
@@ -163,7 +164,7 @@ void rentARoom(Context& context) {
     return;
   }
   console.line("\"Shure, folla' meh  sir \"");
-  state.PlayerGold -= kRoomPrice;
+  subtract(state.PlayerGold, kRoomPrice);
   tell(console, {kPause, "\"Alright, root here...\"", kPause});
   sleepTheNight(context);
 }
@@ -173,7 +174,7 @@ void getThrownIntoTheWater(Context& context) {
   tell(context.console,
        {"\"They don't look very intimidated by you...\"", kPause,
         "A huge mob of sailors picks you up, and tosses you out of the bar, and into the water!"});
-  context.state.PlayerHealth -= kWaterDamage;
+  subtract(context.state.PlayerHealth, kWaterDamage);
 }
 
 // The patron's roll runs from 10 to 29, so he always lets it go; the pockets yield nothing.

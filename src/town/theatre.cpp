@@ -3,6 +3,7 @@
 
 #include "art/pictures.h"
 #include "art/poster.h"
+#include "game/counters.h"
 #include "game/death.h"
 #include "game/dialogue.h"
 #include "game/weapons.h"
@@ -61,7 +62,7 @@ bool buyATicket(Context& context) {
     return false;
   }
   console.line("You get a ticket from a young man at the door, and hand him your gold...");
-  state.PlayerGold -= kTicketPrice;
+  subtract(state.PlayerGold, kTicketPrice);
   return true;
 }
 
@@ -122,7 +123,7 @@ void drinkThePoison(Context& context) {
     return;
   }
   tell(console, {"You instantly collapse onto the floor", kPause});
-  state.PlayerHealth -= 5;
+  subtract(state.PlayerHealth, 5);
   dieIfHealthGone(state);
   console.line("Fortunately, one of the actors heard you fall, and woke you up.");
 }
@@ -205,7 +206,7 @@ void solveTheMurder(Context& context) {
                          kPause, "The entire cast nods in concurrence.", kPause,
                          "Good job! You receive 100 gold, and a Silly Sceptre!"});
   offerWeapon(context, "Silly Sceptre", "Magic Missile");
-  state.PlayerGold += kReward;
+  add(state.PlayerGold, kReward);
   state.TheatreStage = kSolved;
 }
 

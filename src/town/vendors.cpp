@@ -2,6 +2,7 @@
 #include <array>
 #include <optional>
 
+#include "game/counters.h"
 #include "game/dialogue.h"
 #include "game/weapons.h"
 #include "town/clock.h"
@@ -32,11 +33,11 @@ void buyApples(Context& context) {
   console.line("\"That'll be ", state.ApplePurchase, " gold please!");
   if (state.PlayerGold >= state.ApplePurchase) {
     console.line("\"Thank you! And here's your fruit!\"");
-    state.Apples += state.ApplePurchase;
-    state.PlayerGold -= state.ApplePurchase;
+    add(state.Apples, state.ApplePurchase);
+    subtract(state.PlayerGold, state.ApplePurchase);
   } else {
     console.line("\"Sorry sweety, you haven't got the gold!\"");
-    state.FruitLadyWelcome -= 1;
+    subtract(state.FruitLadyWelcome, 1);
   }
 }
 
@@ -45,7 +46,7 @@ void robTheOldLady(Context& context) {
   Console& console = context.console;
   if (state.PlayerStrength < 5) {
     console.line("The old lady grabs her wooden cane, and smacks you over the head with it!");
-    state.PlayerHealth -= 5;
+    subtract(state.PlayerHealth, 5);
     return;
   }
   console.line("\"Oh no! This is all I have!\"");
@@ -55,7 +56,7 @@ void robTheOldLady(Context& context) {
   }
   console.line("\"I'll get my revenge!\"");
   console.line("She tosses you a small leather sack, with a meager 5 gold in it...");
-  state.PlayerGold += 5;
+  add(state.PlayerGold, 5);
   state.FruitLadyWelcome = 0;
 }
 
@@ -78,7 +79,7 @@ AfterStall visitFruitStall(Context& context) {
     case 'B': robTheOldLady(context); break;
     default:
       console.line("\"Oh well, sorry sweety!\"");
-      state.FruitLadyWelcome -= 1;
+      subtract(state.FruitLadyWelcome, 1);
       break;
   }
   return AfterStall::Street;
@@ -118,7 +119,7 @@ AfterStall browseWeapons(Context& context) {
   }
   for (const WeaponForSale& offer : kWeaponStock) {
     if (offer.letter != letter) continue;
-    state.PlayerGold -= kWeaponPrice;
+    subtract(state.PlayerGold, kWeaponPrice);
     equip(state, offer.weapon, offer.ability);
     console.line("\"Thank you\"");
     return AfterStall::Hub;
@@ -139,7 +140,7 @@ AfterStall visitWeaponVendor(Context& context) {
     case 'S': return browseWeapons(context);
     case 'B':
       console.line("He flips you over the table by your arm, and you run out of the tent.");
-      state.PlayerHealth -= 5;
+      subtract(state.PlayerHealth, 5);
       state.WeaponVendorWelcome = 0;
       return AfterStall::Street;
     default: console.line("\"Yeah sure.\""); return AfterStall::Street;
@@ -153,7 +154,7 @@ constexpr int kDisguisePrice = 20;
 // A new face: every shop and inn of the town forgets what the player did, and the blacksmith's
 // fire will be burning again on the next visit there, with a friendly blacksmith inside.
 void wearTheDisguise(GameState& state) {
-  state.PlayerGold -= kDisguisePrice;
+  subtract(state.PlayerGold, kDisguisePrice);
   state.FruitLadyWelcome = 3;
   state.HealerWelcome = 5;
   state.WeaponVendorWelcome = 5;
@@ -236,14 +237,14 @@ void getHealed(Context& context) {
   if (menu(context, "Sure (Y) No, I'll come back later (N)", "YN") == 'N') return;
   if (state.PlayerGold < state.Cost) {
     console.line("\"You don't have enough gold... Come back when your ready.\"");
-    state.HealerWelcome -= 1;
+    subtract(state.HealerWelcome, 1);
     return;
   }
   tell(console, {"\"Thanks.\"", kPause,
                  "He waves his arm over you, and instantly all your wounds are healed"});
   state.PlayerHealth = 50;
-  state.HealerWelcome += 1;
-  state.PlayerGold -= state.Cost;
+  add(state.HealerWelcome, 1);
+  subtract(state.PlayerGold, state.Cost);
 }
 
 void threatenTheHealer(Context& context) {
@@ -259,7 +260,7 @@ void threatenTheHealer(Context& context) {
       {kPause, "He points his finger at you, and a huge bolt of electricity flies from his finger!",
        kPause,
        "it hits you square in the chest, dazed and emberrassed you stumble out of the tent..."});
-  state.PlayerHealth -= 10;
+  subtract(state.PlayerHealth, 10);
   state.HealerWelcome = 0;
 }
 
@@ -281,7 +282,7 @@ AfterStall visitHealingTent(Context& context) {
     case 'H': threatenTheHealer(context); return AfterStall::Street;
     default:
       console.line("\"Well. I hope to see you back here soon.\"");
-      state.HealerWelcome -= 1;
+      subtract(state.HealerWelcome, 1);
       return AfterStall::Hub;
   }
 }

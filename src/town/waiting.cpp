@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "game/counters.h"
 #include "game/dialogue.h"
 #include "town/clock.h"
 #include "town/places.h"
@@ -24,7 +25,7 @@ void hooligansStrike(Context& context) {
   // The line reports what was actually taken: a player with less gold than the theft loses only
   // what they had.
   const int lost = std::clamp(state.PlayerGold, 0, state.StolenGold);
-  state.PlayerGold -= lost;
+  subtract(state.PlayerGold, lost);
   console.pause();
   console.line("You now only have ", state.PlayerGold, " gold, you lost ", lost, " gold");
   state.AchievementHooligans = 1;
