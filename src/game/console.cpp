@@ -16,7 +16,11 @@ bool separatesWords(char c) {
 Console::Console(InputSource& input, OutputSink& output) : input_(input), output_(output) {}
 
 Console::~Console() {
-  flush();
+  try {
+    flush();
+  } catch (const OutputFailed&) {
+    // Nobody is there to tell: the output is lost either way.
+  }
 }
 
 void Console::append(std::string_view text) {
@@ -36,7 +40,12 @@ void Console::endOpenLine() {
 
 void Console::flush() {
   if (pending_.empty()) return;
-  output_.write(pending_);
+  try {
+    output_.write(pending_);
+  } catch (const OutputFailed&) {
+    pending_.clear();
+    throw;
+  }
   pending_.clear();
 }
 

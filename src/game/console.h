@@ -28,6 +28,10 @@ class OutputSink {
 // Thrown by every read once the input has ended: the game routine catches it and leaves quietly.
 struct InputClosed {};
 
+// Thrown by a sink whose output cannot be written: the game routine ends at once with a failure
+// status, since nobody can see the game any more.
+struct OutputFailed {};
+
 // The only way text goes in or out of the game.
 //
 // Output is gathered in one buffer and handed to the sink before every read and at the end, so a
@@ -75,6 +79,8 @@ class Console {
 
   // Ends the current output line if anything stands on it.
   void endOpenLine();
+  // Hands the gathered output to the sink; an OutputFailed from the sink passes through, and
+  // the output it could not take is dropped.
   void flush();
 
  private:

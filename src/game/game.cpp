@@ -66,11 +66,8 @@ void arriveInSandpoint(Context& context) {
   runHub(context);
 }
 
-}  // namespace
-
-int runGame(Console& console, RandomSource& random, Platform& platform) {
-  GameState state;
-  Context context{state, console, random, platform};
+// The game until the player's death or the end of the input, with everything it said handed over.
+void playToTheEnd(Context& context) {
   try {
     try {
       playThrough(context);
@@ -78,9 +75,21 @@ int runGame(Console& console, RandomSource& random, Platform& platform) {
       showEndScreen(context);
     }
   } catch (const InputClosed&) {
-    console.endOpenLine();
+    context.console.endOpenLine();
   }
-  console.flush();
+  context.console.flush();
+}
+
+}  // namespace
+
+int runGame(Console& console, RandomSource& random, Platform& platform) {
+  GameState state;
+  Context context{state, console, random, platform};
+  try {
+    playToTheEnd(context);
+  } catch (const OutputFailed&) {
+    return kOutputFailedStatus;
+  }
   return 0;
 }
 

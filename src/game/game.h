@@ -6,8 +6,12 @@
 
 namespace qm {
 
-// The whole game, from start-up to the end screen. Returns the exit status, always 0: the game
-// ends after the player's death, or quietly when the input runs out.
+// The exit status of a game whose output could not be written.
+inline constexpr int kOutputFailedStatus = 1;
+
+// The whole game, from start-up to the end screen. Returns the exit status: 0 when the game ends
+// after the player's death or quietly when the input runs out, kOutputFailedStatus as soon as
+// the output cannot be written.
 int runGame(Console& console, RandomSource& random, Platform& platform);
 
 }  // namespace qm

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstddef>
 #include <string_view>
 
 #include "game/console.h"
+#include "game/standard_streams.h"  // the streams the shipped program pairs with it
 
 namespace qm {
 
@@ -55,23 +55,6 @@ class PosixPlatform final : public Platform {
  private:
   Console& console_;
   bool takesTitles_;
-};
-
-// Standard input, read as it arrives.
-class StandardInput final : public InputSource {
- public:
-  std::size_t readSome(char* buffer, std::size_t size) override;
-};
-
-// Standard output. A reader that has gone away is not an error: the output is dropped and the
-// game goes on until its input ends.
-class StandardOutput final : public OutputSink {
- public:
-  StandardOutput();
-  void write(std::string_view bytes) override;
-
- private:
-  bool broken_ = false;
 };
 
 }  // namespace qm
