@@ -51,6 +51,7 @@ void Console::flush() {
 
 bool Console::refill() {
   if (inputEnded_) return false;
+  flush();  // the game is about to wait: everything it said must be on the screen
   inputStart_ = 0;
   inputEnd_ = input_.readSome(inputBuffer_.data(), inputBuffer_.size());
   if (inputEnd_ == 0) inputEnded_ = true;
@@ -58,7 +59,6 @@ bool Console::refill() {
 }
 
 bool Console::readLine(std::string& line) {
-  flush();
   line.clear();
   bool readAnything = false;
   while (true) {

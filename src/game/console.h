@@ -34,8 +34,10 @@ struct OutputFailed {};
 
 // The only way text goes in or out of the game.
 //
-// Output is gathered in one buffer and handed to the sink before every read and at the end, so a
-// long stretch of narration costs one write. Input is taken a line at a time: a question takes
+// Output is gathered in one buffer and handed to the sink only when the game must wait for the
+// player, that is when the input buffer holds no complete line and more must be read, and at the
+// end. A player at a terminal sees every prompt before the game waits, while answers typed or
+// piped ahead cost no write at all. Input is taken a line at a time: a question takes
 // the next word of the current line, and words left on a line answer the questions after it.
 // Spaces, tabs and carriage returns separate words. A line longer than kMaxLineLength keeps its
 // first kMaxLineLength bytes; the rest up to the end of line is read and dropped, so memory stays
@@ -100,7 +102,7 @@ class Console {
 
   // Reads the next input line into `line`; false at the end of input.
   bool readLine(std::string& line);
-  // Refills the input buffer; false at the end of input.
+  // Hands the output over, then refills the input buffer; false at the end of input.
   bool refill();
 
   InputSource& input_;

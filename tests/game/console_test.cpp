@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 
 #include "support/harness.h"
 
@@ -109,15 +110,19 @@ TEST(ConsolePause, EndOfInputAtAPauseThrows) {
   EXPECT_EQ(t.output(), "\nPress Enter to continue . . . \n");
 }
 
-TEST(ConsoleOutput, IsHandedOverOncePerQuestionNotOncePerLine) {
-  ConsoleUnderTest t("a\nb\n");
-  for (int i = 0; i < 50; ++i)
-    t.console.line("narration line ", i);
-  t.console.readWord();
-  for (int i = 0; i < 50; ++i)
-    t.console.line("more ", i);
-  t.console.readWord();
-  EXPECT_EQ(t.out.writes(), 2);
+TEST(ConsoleOutput, IsHandedOverOnlyWhenTheConsoleMustWaitForInput) {
+  // Chunks of 2 bytes hand over one line per read, as a terminal does; 64 KiB hand over all.
+  for (const auto& [chunk, writes] : {std::pair{2, 2}, std::pair{1 << 16, 1}}) {
+    ConsoleUnderTest t("a\nb\n", chunk);
+    for (int i = 0; i < 50; ++i)
+      t.console.line("narration line ", i);
+    t.console.readWord();
+    for (int i = 0; i < 50; ++i)
+      t.console.line("more ", i);
+    t.console.readWord();
+    EXPECT_EQ(t.out.writes(), writes) << "chunk " << chunk;
+    EXPECT_TRUE(t.output().ends_with("more 49\n"));
+  }
 }
 
 TEST(ConsoleOutput, EndOpenLineOnlyEndsALineThatIsOpen) {

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "art/pictures.h"
 #include "support/harness.h"
 
@@ -120,6 +125,64 @@ TEST(WholeGame, ADeathInPlayReachesTheEndScreenWithNothingOfARefusedCharacter) {
                                   "You have 40 gold", "It's dawn", "You have died.", "Credits"}));
   EXPECT_TRUE(output.ends_with(std::string(kPauseText)));
   h.expectAllDrawsUsed();
+}
+
+// Input typed at a terminal: each read hands over one line, and notes what the screen showed
+// while the game waited for it.
+class TypedLines final : public InputSource {
+ public:
+  TypedLines(std::string text, const CapturedOutput& screen)
+      : text_(std::move(text)), screen_(screen) {}
+  std::size_t readSome(char* buffer, std::size_t size) override {
+    screenAtEachWait.push_back(screen_.text());
+    const std::size_t newline = text_.find('\n', position_);
+    const std::size_t end = newline == std::string::npos ? text_.size() : newline + 1;
+    const std::size_t count = std::min(size, end - position_);
+    text_.copy(buffer, count, position_);
+    position_ += count;
+    return count;
+  }
+  std::vector<std::string> screenAtEachWait;
+
+ private:
+  std::string text_;
+  std::size_t position_ = 0;
+  const CapturedOutput& screen_;
+};
+
+std::string linesUpTo(const std::string& text, std::size_t count) {
+  std::size_t end = 0;
+  for (std::size_t line = 0; line < count; ++line)
+    end = text.find('\n', end) + 1;
+  return text.substr(0, end);
+}
+
+TEST(WholeGame, OutputIsHandedOverOnlyWhenTheGameMustWait) {
+  const std::string input = creationInput("I", "Y") + "\n\n\n\n\n\nW\n3\nW 2\nL\n\nN\n\n";
+  const std::vector<int> draws = concatenated({kStatDice, kCreationDraws});
+
+  Harness piped(input, draws);  // all the answers are there from the start
+  piped.playWholeGame();
+  EXPECT_LE(piped.writes(), 3);
+
+  CapturedOutput screen;
+  TypedLines typed(input, screen);
+  Console console(typed, screen);
+  ScriptedRandom random(draws);
+  RecordingPlatform platform;
+  runGame(console, random, platform);
+  EXPECT_EQ(screen.text(), piped.output());
+  // At every wait the screen holds all the game says before it: the same game with the input
+  // ending there shows nothing more, save the end of an open line.
+  const std::size_t waits = typed.screenAtEachWait.size();
+  EXPECT_EQ(waits, static_cast<std::size_t>(occurrences(input, "\n")) + 1);
+  for (std::size_t wait = 0; wait < waits; ++wait) {
+    const std::string& shown = typed.screenAtEachWait[wait];
+    Harness stopped(linesUpTo(input, wait), draws);
+    stopped.playWholeGame();
+    const std::string all = stopped.output();
+    EXPECT_TRUE(all == shown || all == shown + "\n") << "wait " << wait << " after: " << shown;
+  }
 }
 
 }  // namespace
