@@ -23,15 +23,18 @@ Console::~Console() {
   }
 }
 
-void Console::append(std::string_view text) {
-  if (text.empty()) return;
-  pending_.append(text);
-  lineOpen_ = text.back() != '\n';
-  if (pending_.size() >= kFlushThreshold) flush();
+// Hands the full buffer over; a text larger than the whole buffer goes straight to the sink but
+// for the piece that fits, so `bytes` always fits afterwards.
+void Console::makeRoomFor(std::string_view& bytes) {
+  flush();
+  while (bytes.size() > pending_.size()) {
+    output_.write(bytes.substr(0, pending_.size()));
+    bytes.remove_prefix(pending_.size());
+  }
 }
 
 void Console::control(std::string_view bytes) {
-  pending_.append(bytes);
+  gather(bytes);
 }
 
 void Console::endOpenLine() {
@@ -39,14 +42,10 @@ void Console::endOpenLine() {
 }
 
 void Console::flush() {
-  if (pending_.empty()) return;
-  try {
-    output_.write(pending_);
-  } catch (const OutputFailed&) {
-    pending_.clear();
-    throw;
-  }
-  pending_.clear();
+  if (pendingSize_ == 0) return;
+  const std::string_view bytes(pending_.data(), pendingSize_);
+  pendingSize_ = 0;  // whether or not the sink takes them, they are gone from here
+  output_.write(bytes);
 }
 
 bool Console::refill() {

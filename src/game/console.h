@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -86,9 +87,22 @@ class Console {
   void flush();
 
  private:
-  static constexpr std::size_t kFlushThreshold = 1 << 16;
+  static constexpr std::size_t kOutputBufferSize = 1 << 16;
 
-  void append(std::string_view text);
+  // Game text: gathered in the output buffer, which is handed over whenever it is full. Inline,
+  // since every piece of every line passes through here.
+  void append(std::string_view text) {
+    if (text.empty()) return;
+    lineOpen_ = text.back() != '\n';
+    gather(text);
+  }
+  // Any bytes, game text or terminal control.
+  void gather(std::string_view bytes) {
+    if (bytes.size() > pending_.size() - pendingSize_) makeRoomFor(bytes);
+    std::memcpy(pending_.data() + pendingSize_, bytes.data(), bytes.size());
+    pendingSize_ += bytes.size();
+  }
+  void makeRoomFor(std::string_view& bytes);
   void append(const char* text) { append(std::string_view(text)); }
   void append(const std::string& text) { append(std::string_view(text)); }
   template <typename Number>
@@ -107,7 +121,8 @@ class Console {
 
   InputSource& input_;
   OutputSink& output_;
-  std::string pending_;  // output not yet handed to the sink
+  std::array<char, kOutputBufferSize> pending_{};  // output not yet handed to the sink
+  std::size_t pendingSize_ = 0;
   bool lineOpen_ = false;
 
   std::array<char, 1 << 16> inputBuffer_{};

@@ -125,6 +125,17 @@ TEST(ConsoleOutput, IsHandedOverOnlyWhenTheConsoleMustWaitForInput) {
   }
 }
 
+TEST(ConsoleOutput, TextsOfAnySizeArriveWholeAndInOrder) {
+  ConsoleUnderTest t("");
+  std::string expected;
+  for (const std::size_t size : {10u, 70000u, 65536u, 1u, 200001u, 65535u}) {
+    const std::string text(size, static_cast<char>('a' + size % 26));
+    t.console.line(text, size);
+    expected += text + std::to_string(size) + "\n";
+  }
+  EXPECT_EQ(t.output(), expected);
+}
+
 TEST(ConsoleOutput, EndOpenLineOnlyEndsALineThatIsOpen) {
   ConsoleUnderTest t("");
   t.console.endOpenLine();
