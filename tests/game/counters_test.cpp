@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <functional>
+#include <string>
 
 #include "support/harness.h"
 #include "town/places.h"
@@ -43,44 +43,29 @@ TEST(Counters, ScenesNearTheLimitsNeverWrapAround) {
   struct Case {
     const char* name;
     std::string input;
-    std::function<void(GameState&)> prepare;
-    std::function<void(Context&)> scene;
+    void (*scene)(Context&);
+    int strength;
     int GameState::*counter;
+    int start;
     int expected;
   };
   const std::string street = "\n";  // the pause on the way into the street
   const Case cases[] = {
-      {"a Thief burning in the fire", "\n\n\n\nR\n2\nR\n2\n",
-       [](GameState& s) {
-         s.SecondaryAbility = "Pickpocket";
-         s.PlayerHealth = INT_MIN + 3;
-       },
-       visitBlacksmith, &GameState::PlayerHealth, INT_MIN},
-      {"a weak robber under the cane", street + "F\n\nB\nF\n\nB\n",
-       [](GameState& s) {
-         s.ClockHour = 10;
-         s.PlayerStrength = 4;
-         s.PlayerHealth = INT_MIN + 6;
-       },
-       visitVendors, &GameState::PlayerHealth, INT_MIN},
-      {"a strong robber's purse", street + "F\n\nB\nF\nF\n\nB\nF\n",
-       [](GameState& s) {
-         s.ClockHour = 10;
-         s.PlayerStrength = 5;
-         s.PlayerGold = INT_MAX - 7;
-       },
-       visitVendors, &GameState::PlayerGold, INT_MAX},
-      {"a pack full of apples", street + "F\n\nS\n5\n",
-       [](GameState& s) {
-         s.ClockHour = 10;
-         s.PlayerGold = INT_MAX;
-         s.Apples = INT_MAX - 1;
-       },
-       visitVendors, &GameState::Apples, INT_MAX},
+      {"a Thief burning in the fire", "\n\n\n\nR\n2\nR\n2\n", visitBlacksmith, 9,
+       &GameState::PlayerHealth, INT_MIN + 3, INT_MIN},
+      {"a weak robber under the cane", street + "F\n\nB\nF\n\nB\n", visitVendors, 4,
+       &GameState::PlayerHealth, INT_MIN + 6, INT_MIN},
+      {"a strong robber's purse", street + "F\n\nB\nF\nF\n\nB\nF\n", visitVendors, 5,
+       &GameState::PlayerGold, INT_MAX - 7, INT_MAX},
+      {"a pack full of apples", street + "F\n\nS\n5\n", visitVendors, 9, &GameState::Apples,
+       INT_MAX - 1, INT_MAX},
   };
   for (const Case& c : cases) {
     Harness h(c.input);
-    c.prepare(h.state);
+    h.state.ClockHour = 10;
+    h.state.SecondaryAbility = "Pickpocket";
+    h.state.PlayerStrength = c.strength;
+    h.state.*c.counter = c.start;
     EXPECT_EQ(h.play(c.scene), Ending::InputEnded) << c.name;
     EXPECT_EQ(h.state.*c.counter, c.expected) << c.name;
   }
