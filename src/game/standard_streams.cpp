@@ -12,9 +12,9 @@ namespace qm {
 
 namespace {
 
-// True when the call that failed with `error` should simply be made again, after waiting for
-// the descriptor to be ready when it is a non-blocking one that is not.
-bool worthRetrying(int error, int descriptor, short readiness) {
+// True when the call that failed with `error` can be made again: at once after a signal, and
+// once the descriptor is ready when it is a non-blocking one that was not.
+bool readyToRetry(int error, int descriptor, short readiness) {
   if (error == EINTR) return true;
   if (error != EAGAIN && error != EWOULDBLOCK) return false;
   pollfd waiting = {.fd = descriptor, .events = readiness, .revents = 0};
@@ -38,7 +38,7 @@ std::size_t StandardInput::readSome(char* buffer, std::size_t size) {
   while (true) {
     const ssize_t got = ::read(descriptor_, buffer, size);
     if (got >= 0) return static_cast<std::size_t>(got);
-    if (!worthRetrying(errno, descriptor_, POLLIN)) return 0;  // unreadable: counts as ended
+    if (!readyToRetry(errno, descriptor_, POLLIN)) return 0;  // unreadable: counts as ended
   }
 }
 
@@ -55,7 +55,7 @@ void StandardOutput::write(std::string_view bytes) {
       continue;
     }
     const int error = errno;
-    if (worthRetrying(error, descriptor_, POLLOUT)) continue;
+    if (readyToRetry(error, descriptor_, POLLOUT)) continue;
     if (error != EPIPE) reportWriteFailure(error);
     throw OutputFailed{};
   }
