@@ -14,7 +14,7 @@ namespace {
 
 int play(qm::InputSource& input, qm::OutputSink& output, std::optional<unsigned> seed) {
   qm::Console console(input, output);
-  qm::PosixPlatform platform(console);
+  qm::ConsolePlatform platform(console);
   qm::CLibraryRandom random(seed);
   return qm::runGame(console, random, platform);
 }
@@ -34,6 +34,7 @@ int playOnStandardStreams(std::optional<unsigned> seed) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  qm::useBinaryStandardStreams();
   // The arguments after the program's name (a program can be started with no name at all).
   const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
   const qm::CommandLine commandLine = qm::parseCommandLine(arguments);

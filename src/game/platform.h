@@ -15,12 +15,9 @@ class Platform {
   virtual void beep(int frequency, int milliseconds) = 0;
 };
 
-// Whether the title may be set with the terminal's escape sequences: only on a terminal, and
-// only when TERM names one that is not "dumb".
-bool terminalTakesTitles(bool outputIsTerminal, const char* term);
-
 // The width of the terminal that standard output shows, in columns: read at start-up and again
-// after each resize (SIGWINCH). 0 when standard output is not a terminal or its width is unknown.
+// after each resize (SIGWINCH on POSIX; Windows asks its console each time). 0 when standard
+// output is not a terminal or its width is unknown.
 class TerminalWidth {
  public:
   TerminalWidth();
@@ -37,24 +34,27 @@ class TerminalWidth {
 bool standardInputIsTerminal();
 bool standardOutputIsTerminal();
 
-// A POSIX terminal: the title is set with the terminal's title escape sequence, where the
-// terminal takes titles (see terminalTakesTitles). The title shown before the game is pushed on
-// the terminal's title stack at start-up and popped again when the game ends, whether by the end
-// screen, the end of input or Ctrl-C; a terminal without a title stack ignores both. The beep is
-// left out: a beep of frequency 0 is at most a pause.
-class PosixPlatform final : public Platform {
+// The console or terminal the game runs in, with one implementation per system, chosen by the
+// build: the window title (set at start-up, the one shown before put back when the game ends,
+// Ctrl-C included) and the beep.
+//
+// On a POSIX terminal the title is set with the terminal's escape sequences, only where the
+// terminal takes titles (a terminal named by TERM and not "dumb"), and the old title is kept on the
+// terminal's title stack; the beep is left out, since a beep of frequency 0 is at most a pause.
+// On Windows the console's own title and beep calls are used.
+class ConsolePlatform final : public Platform {
  public:
-  explicit PosixPlatform(Console& console);
-  ~PosixPlatform() override;
-  PosixPlatform(const PosixPlatform&) = delete;
-  PosixPlatform& operator=(const PosixPlatform&) = delete;
+  explicit ConsolePlatform(Console& console);
+  ~ConsolePlatform() override;
+  ConsolePlatform(const ConsolePlatform&) = delete;
+  ConsolePlatform& operator=(const ConsolePlatform&) = delete;
 
   void setWindowTitle(std::string_view title) override;
   void beep(int frequency, int milliseconds) override;
 
  private:
   Console& console_;
-  bool takesTitles_;
+  bool setsTitles_;
 };
 
 }  // namespace qm

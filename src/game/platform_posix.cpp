@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "game/platform.h"
+#include "game/platform_posix.h"
 
 namespace qm {
 
@@ -108,29 +109,29 @@ std::size_t TerminalWidth::columns() {
   return columns_;
 }
 
-PosixPlatform::PosixPlatform(Console& console)
+ConsolePlatform::ConsolePlatform(Console& console)
     : console_(console),
-      takesTitles_(terminalTakesTitles(standardOutputIsTerminal(), std::getenv("TERM"))) {
-  if (!takesTitles_) return;
+      setsTitles_(terminalTakesTitles(standardOutputIsTerminal(), std::getenv("TERM"))) {
+  if (!setsTitles_) return;
   writeToTerminal(kPushTitle);
   restoreTitleOnStoppingSignals();
 }
 
 // The game routine has handed all its output to the terminal by now, so the old title comes back
 // after the last line.
-PosixPlatform::~PosixPlatform() {
-  if (!takesTitles_) return;
+ConsolePlatform::~ConsolePlatform() {
+  if (!setsTitles_) return;
   stopRestoringTitleOnSignals();
   writeToTerminal(kPopTitle);
 }
 
-void PosixPlatform::setWindowTitle(std::string_view title) {
-  if (!takesTitles_) return;
+void ConsolePlatform::setWindowTitle(std::string_view title) {
+  if (!setsTitles_) return;
   console_.control("\033]0;");
   console_.control(title);
   console_.control("\a");
 }
 
-void PosixPlatform::beep(int /*frequency*/, int /*milliseconds*/) {}
+void ConsolePlatform::beep(int /*frequency*/, int /*milliseconds*/) {}
 
 }  // namespace qm

@@ -35,4 +35,8 @@ class StandardOutput final : public OutputSink {
   int descriptor_;
 };
 
+// Standard input, output and error carry their bytes as they are, with no translation of line
+// ends on any system; called once before anything is read or written.
+void useBinaryStandardStreams();
+
 }  // namespace qm

@@ -3,8 +3,8 @@
 # included, and once with --seed 8. The two transcripts of seed 7 must match byte for byte and
 # reach the end screen; seed 8 must play another game. Piped output stays plain text even when
 # TERM names a real terminal: no escape sequences, no line broken.
+# Usage: replay.sh GAME [ARGUMENTS...], the command that starts the game.
 set -eu
-game=$1
 here=$(dirname "$0")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -14,9 +14,9 @@ trap 'rm -rf "$work"' EXIT
   cat "$here/short_game.txt"
 } >"$work/answers"
 
-TERM=xterm-256color "$game" --seed 7 <"$work/answers" >"$work/first"
-"$game" --seed 7 <"$work/answers" >"$work/second"
-"$game" --seed 8 <"$work/answers" >"$work/other"
+TERM=xterm-256color "$@" --seed 7 <"$work/answers" >"$work/first"
+"$@" --seed 7 <"$work/answers" >"$work/second"
+"$@" --seed 8 <"$work/answers" >"$work/other"
 
 fail() {
   echo "replay: $1" >&2

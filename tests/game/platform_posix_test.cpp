@@ -1,4 +1,4 @@
-#include "game/platform.h"
+#include "game/platform_posix.h"
 
 #include <gtest/gtest.h>
 

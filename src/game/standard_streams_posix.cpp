@@ -32,6 +32,9 @@ void reportWriteFailure(int error) {
 
 }  // namespace
 
+// POSIX streams carry bytes as they are already.
+void useBinaryStandardStreams() {}
+
 StandardInput::StandardInput(int descriptor) : descriptor_(descriptor) {}
 
 std::size_t StandardInput::readSome(char* buffer, std::size_t size) {
