@@ -14,7 +14,6 @@ namespace {
 constexpr int kEnemyRolls = 20;  // the enemy roll is rand() % 20 + 1
 constexpr int kWornDown = 5;     // an automaton or a swarm this low is finished by a Bash
 
-constexpr const char* kAttackHim = "Try to sneak around (R) Attack him head on! (H)";
 constexpr const char* kNoticed = "While you are trying to leave, he suddenly notices!";
 
 // One fight room of the basement: the enemy waiting in it and how its fight departs from the
@@ -143,7 +142,7 @@ RoomEnd zombieRoom(Context& context, int& waiting, int& health, int& approach,
            {"This next room is in tatters.",
             "In the middle of the room, there's some kind of creature, that looks like it was sown together shambling around the room",
             kPause},
-       .sneakQuestion = kAttackHim,
+       .sneakQuestion = kSneakOrAttackHim,
        .sneaksPast = zombieNotices,
        .getsReady = [&context, &approach] { approach = context.random.draw(kApproachRounds); },
        .rules = {.enemyTurn = [&approach](Fight& fight) { zombieTurn(fight, approach); }},
@@ -208,7 +207,7 @@ RoomEnd peonRoom(Context& context, int& waiting, int& health, const char* doorLi
        .opening =
            {"Inside this next room, there's a lowly peon, scrubbing the floor with a tooth brush...",
             kPause},
-       .sneakQuestion = kAttackHim,
+       .sneakQuestion = kSneakOrAttackHim,
        .sneaksPast = slipsPastPeon,
        .doorLine = doorLine});
 }

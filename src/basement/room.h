@@ -14,6 +14,9 @@ enum class RoomEnd {
 // What stands in one room of the basement, played every time the player stands there.
 using RoomBlock = RoomEnd (*)(Context& context);
 
+// The sneak question of the zombies, the peons and the scientist.
+inline constexpr const char* kSneakOrAttackHim = "Try to sneak around (R) Attack him head on! (H)";
+
 // The door line that the book room and the second zombie's room share.
 inline constexpr const char* kDoorsNorthWestEastSouth = "There are doors North West East and South";
 

@@ -90,7 +90,7 @@ void meetTheScientist(Context& context) {
        "it has claws on one hand, and on the other, a flamethrower!", kPause,
        "\"Soon you will be the first victim of the Face Destroyer 3000! Patent Pending!\"", kPause,
        "He climbs in side, and the suit starts to shake and hum"});
-  if (menu(context, "Try to sneak around (R) Attack him head on! (H)", "RH") == 'R') {
+  if (menu(context, kSneakOrAttackHim, "RH") == 'R') {
     console.line(
         "You try to run out the door, but the robot grabs you and drags you back into the room with its huge claws");
   }
