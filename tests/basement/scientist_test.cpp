@@ -5,6 +5,7 @@
 #include <string>
 
 #include "support/harness.h"
+#include "support/tables.h"
 
 namespace qm::testing {
 namespace {
@@ -53,6 +54,65 @@ TEST(Scientist, ARollOfOneWrecksTheSuitButKillsAPlayerAtTenOnTheSpot) {
     EXPECT_EQ(occurrences(h.output(), kTimer), dies ? 0 : 1) << health;
     EXPECT_EQ(h.state.HatchStage, dies ? 1 : kQuestFinished) << health;
   }
+}
+
+// The scientist's decisions, found by reading scientist.cpp and the fight rules it uses: every
+// comparison of the suit's roll, its hit points and the player's health with a constant.
+TEST(Scientist, DecisionsAtTheirEdges) {
+  const std::string attack = std::string(kOpening) + "H\n1\n";
+  const Prepare slasher = [](GameState& s) {
+    s.PrimaryAbility = "Slash";
+    s.SecondaryAbility = "Bash";
+  };
+  constexpr std::string_view kClaw =
+      "The scientist turns grabs you with his claw hand, and throws you against the wall!";
+  constexpr std::string_view kFire = "The flamethrower malfunctions, and the suit catches fire!";
+  constexpr std::string_view kFinishing =
+      "You slice him again, and a couple gears fall to the floor";
+  checkEdges(scientistRoom, slasher,
+             {
+                 {"suit roll 10: the claw", {}, attack, {0, 10}, kClaw, true},
+                 {"suit roll 11: the flame", {}, attack, {0, 11}, kClaw, false},
+                 {"suit roll 1: a misfire", {}, attack, {0, 1}, kFire, true},
+                 {"suit roll 2: no misfire", {}, attack, {0, 2}, kFire, false},
+                 {"hit at 10 hit points: finishing",
+                  {},
+                  attack + "1\n1\n",
+                  {10, 11, 10, 11, 10, 11},
+                  kFinishing,
+                  true},
+                 {"hit at 15 hit points: wounding",
+                  {},
+                  attack + "1\n",
+                  {10, 11, 10, 11},
+                  kFinishing,
+                  false},
+                 {"claw at 10 health: dead before the suit falls",
+                  set(&GameState::PlayerHealth, 10),
+                  attack,
+                  {0, 1},
+                  kSuitFalls,
+                  false},
+                 {"claw at 11 health: the suit falls",
+                  set(&GameState::PlayerHealth, 11),
+                  attack,
+                  {0, 1},
+                  kSuitFalls,
+                  true},
+             });
+}
+
+TEST(Scientist, TheWholeRoomAsThePlayerSeesIt) {
+  checkTranscripts({
+      {"scientist-bash-slash-and-the-bomb",
+       scientistRoom,
+       [](GameState& s) {
+         s.PrimaryAbility = "Slash";
+         s.SecondaryAbility = "Bash";
+       },
+       std::string(kOpening) + "R\n2\n1\n1\n1\n1\n" + bomb("E"),
+       {15, 10, 15, 10, 15, 10, 15, 10, 15}},
+  });
 }
 
 }  // namespace

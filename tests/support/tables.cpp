@@ -1,0 +1,93 @@
+#include "support/tables.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <utility>
+
+#include "support/golden_transcripts.h"
+#include "support/harness.h"
+
+namespace qm::testing {
+
+Prepare set(int GameState::*field, int value) {
+  return [field, value](GameState& state) { state.*field = value; };
+}
+
+Prepare all(std::initializer_list<Prepare> steps) {
+  return [list = std::vector<Prepare>(steps)](GameState& state) {
+    for (const Prepare& step : list)
+      step(state);
+  };
+}
+
+namespace {
+
+// Plays the scene from the prepared state; the end (a return, a death, the end of the input) is
+// the scene's business, the output is what is checked.
+std::string playedOutput(const SceneRun& scene, const Prepare& base, const Prepare& prepare,
+                         const std::string& input, const std::vector<int>& draws) {
+  Harness h(input, draws);
+  if (base) base(h.state);
+  if (prepare) prepare(h.state);
+  h.play(scene);
+  return h.output();
+}
+
+std::optional<std::string_view> goldenText(std::string_view name) {
+  for (const GoldenTranscript& golden : kGoldenTranscripts) {
+    if (golden.name == name) return golden.text;
+  }
+  return std::nullopt;
+}
+
+// Where the transcripts differ first, as the line number and both lines.
+std::string firstDifference(std::string_view expected, std::string_view actual) {
+  const std::vector<std::string> want = splitLines(std::string(expected));
+  const std::vector<std::string> got = splitLines(std::string(actual));
+  const std::size_t shared = std::min(want.size(), got.size());
+  std::size_t at = 0;
+  while (at < shared && want[at] == got[at])
+    ++at;
+  const auto lineOf = [](const std::vector<std::string>& lines, std::size_t index) {
+    return index < lines.size() ? "\"" + lines[index] + "\"" : std::string("(the end)");
+  };
+  return "line " + std::to_string(at + 1) + ": expected " + lineOf(want, at) + ", got " +
+         lineOf(got, at);
+}
+
+}  // namespace
+
+void checkEdges(const SceneRun& scene, const Prepare& base, std::initializer_list<Edge> edges) {
+  for (const Edge& edge : edges) {
+    const std::vector<std::string> lines =
+        splitLines(playedOutput(scene, base, edge.prepare, edge.input, edge.draws));
+    const bool printed = std::find(lines.begin(), lines.end(), edge.line) != lines.end();
+    EXPECT_EQ(printed, edge.printed) << edge.decision << ": \"" << edge.line << "\" "
+                                     << (edge.printed ? "is missing" : "was printed");
+  }
+}
+
+void checkTranscripts(std::initializer_list<Transcript> runs) {
+  const char* update = std::getenv("QUILLMARROW_UPDATE_GOLDEN");
+  for (const Transcript& run : runs) {
+    const std::string output = playedOutput(run.scene, {}, run.prepare, run.input, run.draws);
+    if (update && std::string_view(update) == "1") {
+      std::ofstream(std::string(kGoldenDirectory) + "/" + std::string(run.name) + ".txt",
+                    std::ios::binary)
+          << output;
+      continue;
+    }
+    const std::optional<std::string_view> golden = goldenText(run.name);
+    if (!golden) {
+      ADD_FAILURE() << "no transcript tests/golden/" << run.name
+                    << ".txt: write it with QUILLMARROW_UPDATE_GOLDEN=1 and read it through";
+    } else if (*golden != output) {
+      ADD_FAILURE() << run.name << " differs from its transcript at "
+                    << firstDifference(*golden, output);
+    }
+  }
+}
+
+}  // namespace qm::testing

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/context.h"
+#include "game/game_state.h"
+
+// Table-driven checks of scenes: decision tables (each decision played at its threshold's edge)
+// and golden transcripts (a scene's whole output, pauses included).
+namespace qm::testing {
+
+using Prepare = std::function<void(GameState&)>;
+using SceneRun = std::function<void(Context&)>;
+
+// A preparation that sets one number of the game state.
+Prepare set(int GameState::*field, int value);
+// Preparations one after the other.
+Prepare all(std::initializer_list<Prepare> steps);
+
+// One side of one decision of a scene: the scene played from a state where the compared value
+// (a stat, a draw, hit points, a count, an hour, a position) stands exactly at its threshold, or
+// one step to the other side, and a line that only one of the two branches prints. The input
+// and the draws need only reach the decision: the scene stops at the first read after them.
+struct Edge {
+  std::string_view decision;  // what is compared with what, and this row's side
+  Prepare prepare;
+  std::string input;
+  std::vector<int> draws;
+  std::string_view line;  // a whole line that one branch prints and the other does not
+  bool printed;           // whether this row's branch prints it
+};
+
+// Plays `scene` once per edge, from `base` (the table's common state, may be empty) and then the
+// edge's own preparation, and checks the edge's line. A failure names the edge.
+void checkEdges(const SceneRun& scene, const Prepare& base, std::initializer_list<Edge> edges);
+
+// One run of a scene whose whole output is kept as a golden transcript in
+// tests/golden/<name>.txt.
+struct Transcript {
+  std::string_view name;
+  SceneRun scene;
+  Prepare prepare;
+  std::string input;
+  std::vector<int> draws;
+};
+
+// Plays each run and compares its whole output, byte for byte, with its transcript. With the
+// environment variable QUILLMARROW_UPDATE_GOLDEN=1 the transcripts are written from the output
+// instead: read the difference before committing it.
+void checkTranscripts(std::initializer_list<Transcript> runs);
+
+}  // namespace qm::testing
