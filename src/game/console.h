@@ -33,6 +33,21 @@ struct InputClosed {};
 // status, since nobody can see the game any more.
 struct OutputFailed {};
 
+// How a question treats an answer it does not accept.
+enum class Refusal {
+  Silent,    // reads again without a word (ask-until-valid)
+  Reprompt,  // shows the question again before the next read
+};
+
+// Told of each lettered question just before its first answer is read: the capitals or digits
+// it accepts (in either case) and how it refuses the rest. The game itself attaches none; the
+// tests attach one that plays the game and checks every question it meets.
+class QuestionObserver {
+ public:
+  virtual ~QuestionObserver() = default;
+  virtual void asking(std::string_view letters, Refusal refusal) = 0;
+};
+
 // The only way text goes in or out of the game.
 //
 // Output is gathered in one buffer and handed to the sink only when the game must wait for the
@@ -66,6 +81,12 @@ class Console {
   }
   // Writes terminal control bytes that are not part of the game's text.
   void control(std::string_view bytes);
+
+  // Announces a lettered question to the observer, if one is attached.
+  void asking(std::string_view letters, Refusal refusal) {
+    if (observer_) observer_->asking(letters, refusal);
+  }
+  void observeQuestions(QuestionObserver* observer) { observer_ = observer; }
 
   // The next answer word. Throws InputClosed at the end of input.
   std::string readWord();
@@ -121,6 +142,7 @@ class Console {
 
   InputSource& input_;
   OutputSink& output_;
+  QuestionObserver* observer_ = nullptr;
   std::array<char, kOutputBufferSize> pending_{};  // output not yet handed to the sink
   std::size_t pendingSize_ = 0;
   bool lineOpen_ = false;

@@ -29,6 +29,7 @@ bool answersWith(std::string_view answer, std::string_view letters) {
 }
 
 char askLetter(Console& console, std::string& answer, std::string_view letters) {
+  console.asking(letters, Refusal::Silent);
   do {
     answer = console.readWord();
   } while (!answersWith(answer, letters));
@@ -45,6 +46,7 @@ char menu(Context& context, std::string_view options, std::string_view letters) 
 }
 
 char askRepeating(Context& context, std::string_view options, std::string_view letters) {
+  context.console.asking(letters, Refusal::Reprompt);
   while (true) {
     context.console.line(options);
     context.state.RaceChoice = context.console.readWord();

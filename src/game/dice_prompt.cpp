@@ -20,6 +20,7 @@ bool isRoll(std::string_view word) {
 void dicePrompt(Context& context) {
   Console& console = context.console;
   std::string& word = context.state.RaceChoice;
+  console.asking("R", Refusal::Reprompt);  // "r" and "R" answer it, as the roll words do
   while (true) {
     art::draw(console, art::kDice);
     word = console.readWord();
