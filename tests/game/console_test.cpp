@@ -136,6 +136,17 @@ TEST(ConsoleOutput, TextsOfAnySizeArriveWholeAndInOrder) {
   EXPECT_EQ(t.output(), expected);
 }
 
+TEST(ConsoleOutput, TextsThatFillTheBufferExactlyWaitInItLikeAnyOther) {
+  constexpr std::size_t kBufferSize = 1 << 16;
+  ConsoleUnderTest t("");
+  t.console.print("x");
+  t.console.print(std::string(kBufferSize - 1, 'y'));  // just fits beside the x
+  EXPECT_EQ(t.out.writes(), 0);
+  t.console.print(std::string(kBufferSize, 'z'));  // the buffer is handed over, the text kept
+  EXPECT_EQ(t.out.writes(), 1);
+  EXPECT_EQ(t.output(), "x" + std::string(kBufferSize - 1, 'y') + std::string(kBufferSize, 'z'));
+}
+
 TEST(ConsoleOutput, EndOpenLineOnlyEndsALineThatIsOpen) {
   ConsoleUnderTest t("");
   t.console.endOpenLine();
