@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "support/harness.h"
+#include "support/tables.h"
 #include "town/hub.h"
 #include "town/places.h"
 #include "town/status_report.h"
@@ -46,6 +47,48 @@ TEST(Basement, EnteringShowsTheEntryRoomThenTheBasementsOwnReportAndTheMap) {
                 "[ ][ ][X][ ][ ]\n[ ][ ][ ][ ][ ]\t\t\tLegend\n[ ][ ][ ][ ][ ]\t\t[X] Player\n" +
                 "[ ][ ][ ][ ][ ]\t\t[ ] Room\n" + std::string(kQuestion));
   EXPECT_EQ(h.state.ClockHour, 13);
+}
+
+// The decisions of the step loop, found by reading basement.cpp: the grid's four edges (each
+// move into the edge's cell goes through, the move past it is blocked) and the death check at the
+// head of the status step. The rows start in rooms that were already cleared, so no room asks or
+// draws anything before the move.
+TEST(Basement, DecisionsAtTheirEdges) {
+  const Prepare cleared = [](GameState& s) {
+    for (int* flag :
+         {&s.EntryFirstVisit, &s.FirstRobotWaiting, &s.FirstPeonWaiting, &s.FirstDoorLocked,
+          &s.SecondZombieWaiting, &s.SecondRobotWaiting, &s.SecondPeonWaiting, &s.FirstRatsWaiting,
+          &s.FirstZombieWaiting, &s.SecondRatsWaiting, &s.SecondDoorLocked}) {
+      *flag = 0;
+    }
+  };
+  const auto at = [](int column, int row) {
+    return all({set(&GameState::BasementColumn, column), set(&GameState::BasementRow, row)});
+  };
+  constexpr std::string_view kNearlyDead = "Holy cow man take a hint you need some help";
+  checkEdges(exploreBasement, cleared,
+             {
+                 {"East from column 2: into column 1", at(2, 1), "E\n", {}, kNoDoor, false},
+                 {"East from column 1: the edge", at(1, 1), "E\n", {}, kNoDoor, true},
+                 {"West from column 4: into column 5", at(4, 2), "W\n", {}, kNoDoor, false},
+                 {"West from column 5: the edge", at(5, 2), "W\n", {}, kNoDoor, true},
+                 {"North from row 2: into row 1", at(3, 2), "N\n", {}, kNoDoor, false},
+                 {"North from row 1: the edge", at(2, 1), "N\n", {}, kNoDoor, true},
+                 {"South from row 3: into row 4", at(5, 3), "S\n", {}, kNoDoor, false},
+                 {"South from row 4: the edge", at(5, 4), "S\n", {}, kNoDoor, true},
+                 {"health 1: the report",
+                  all({at(5, 3), set(&GameState::PlayerHealth, 1)}),
+                  "",
+                  {},
+                  kNearlyDead,
+                  true},
+                 {"health 0: dead before the report",
+                  all({at(5, 3), set(&GameState::PlayerHealth, 0)}),
+                  "",
+                  {},
+                  kNearlyDead,
+                  false},
+             });
 }
 
 TEST(Basement, EachEdgeBlocksItsDirectionAndAsksAgainAfterTheReport) {
@@ -151,6 +194,21 @@ TEST(Basement, FromTheHatchToTheCrater) {
   EXPECT_EQ(h.state.SecondaryAbility, "Pickpocket");
   EXPECT_EQ(h.state.PlayerHealth, 47);
   EXPECT_EQ(h.state.ClockHour, 6);
+}
+
+// In, a look at the entry room, a blocked move, the bare room, back to the entry room and out.
+TEST(Basement, AShortVisitAsThePlayerSeesIt) {
+  checkTranscripts({
+      {"basement-enter-look-around-and-leave",
+       enterBasement,
+       [](GameState& s) {
+         s.PlayerClass = "Knight";
+         s.Weapon = "Sharp Sword";
+         s.PlayerHealth = 42;
+       },
+       "\n\n\nG\nN\nS\nN\n\n\nL\n",
+       {}},
+  });
 }
 
 }  // namespace

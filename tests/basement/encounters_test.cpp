@@ -6,6 +6,7 @@
 
 #include "basement/basement.h"
 #include "support/harness.h"
+#include "support/tables.h"
 
 namespace qm::testing {
 namespace {
@@ -17,10 +18,110 @@ void makeClass(GameState& state, std::string_view primary, std::string_view seco
   state.SecondaryAbility = secondary;
 }
 
+// A fight room's block as a scene of its own.
+SceneRun scene(RoomBlock room) {
+  return [room](Context& c) { room(c); };
+}
+
+Prepare fighter(std::string_view primary, std::string_view secondary) {
+  return [primary, secondary](GameState& s) { makeClass(s, primary, secondary); };
+}
+
 RoomEnd runRoom(Harness& h, RoomBlock room) {
   RoomEnd end = RoomEnd::GoOn;
   EXPECT_EQ(h.play([&](Context& c) { end = room(c); }), Ending::Returned);
   return end;
+}
+
+// The decisions of the fight rooms, found by reading encounters.cpp: every comparison of a flag,
+// an answer, a draw, a stat, the approach counter or the enemy's hit points with a constant.
+// Each is played on both sides of its threshold; where one side cannot be reached (the hits
+// take 5 from 10, the approach counter starts at 0 or 1) the row stands at the nearest value the
+// fight reaches. A swarm of 1 still biting is in Rats.BiteForHalfTheirNumberRoundedDown.
+TEST(Encounters, DecisionsAtTheirEdges) {
+  constexpr std::string_view kZombieGone =
+      "This room is completely empty, but it looks like something was dragged off, or crawled out...";
+  constexpr std::string_view kNoticed = "While you are trying to leave, he suddenly notices!";
+  constexpr std::string_view kWalking = "The monster is still walking towards you...";
+  constexpr std::string_view kScratch = "The zombie scratches you!";
+  const std::string zombieFight = "\nH\n\n";  // the opening's pause, the answer, the intro's pause
+  checkEdges(
+      scene(secondZombieRoom), fighter("Slash", "Bash"),
+      {
+          {"zombie flag 0: the later visit",
+           set(&GameState::SecondZombieWaiting, 0),
+           "",
+           {},
+           kZombieGone,
+           true},
+          {"zombie flag 1: the opening", {}, "", {}, kZombieGone, false},
+          {"sneak answer R: the sneak rule", {}, "\nR\n", {}, kNoticed, true},
+          {"sneak answer H: straight to the fight", {}, "\nH\n", {}, kNoticed, false},
+          {"approach 1: walks, then strikes in the same round",
+           {},
+           zombieFight + "1\n",
+           {1, 0, 5},
+           kWalking,
+           true},
+          {"approach 0: strikes at once", {}, zombieFight + "1\n", {0, 0, 5}, kWalking, false},
+          {"approach 1 down to 0: strikes", {}, zombieFight + "1\n", {1, 0, 5}, kScratch, true},
+          {"zombie at 0 (bashed): no turn", {}, zombieFight + "2\n", {0, 5}, kScratch, false},
+          {"zombie at 1 (a hit, two fumbles): strikes",
+           {},
+           zombieFight + "1\n1\n1\n",
+           {0, 10, 1, 0, 1, 0, 5},
+           kScratch,
+           true},
+      });
+
+  checkEdges(scene(firstPeonRoom), {},
+             {
+                 {"peon sneak roll 10: slips by", {}, "\nR\n", {10}, kNoticed, false},
+                 {"peon sneak roll 9: noticed", {}, "\nR\n", {9}, kNoticed, true},
+             });
+
+  constexpr std::string_view kMalfunction = "it doesn't look like he was supposed to do this...";
+  constexpr std::string_view kRobotSmashed = "You smash the rest of the robot into bits!";
+  constexpr std::string_view kBackhand = "The robots backhands you with its stiff arms!";
+  const std::string robotFight = "\nH\n\n";
+  checkEdges(scene(firstRobotRoom), fighter("Slash", "Bash"),
+             {
+                 {"intellect 6: a malfunction",
+                  set(&GameState::PlayerIntellect, 6),
+                  robotFight,
+                  {},
+                  kMalfunction,
+                  true},
+                 {"intellect 5: nothing noticed",
+                  set(&GameState::PlayerIntellect, 5),
+                  robotFight,
+                  {},
+                  kMalfunction,
+                  false},
+                 {"Bash at 5: finishes", {}, robotFight + "1\n2\n", {10}, kRobotSmashed, true},
+                 {"Bash at 10: holds", {}, robotFight + "2\n", {}, kRobotSmashed, false},
+                 {"automaton at 5: backhands", {}, robotFight + "1\n", {10}, kBackhand, true},
+                 {"automaton at 10: flails", {}, robotFight + "1\n", {0}, kBackhand, false},
+             });
+
+  constexpr std::string_view kDisperse = "They disperse back into the walls!";
+  constexpr std::string_view kRatsSmashed =
+      "You smash the rest of the rats into the wall, and the survivors scurry away";
+  checkEdges(
+      scene(firstRatRoom), fighter("Shoot", "Tame"),
+      {
+          {"tame roll 10: the rats disperse", {}, "H\n2\n\n", {10}, kDisperse, true},
+          {"tame roll 9: they stay", {}, "H\n2\n\n", {9}, kDisperse, false},
+          {"swarm of 0 (tamed): no bite", {}, "H\n2\n\n", {10}, kRatsBite, false},
+          {"swarm of 10: bites", {}, "H\n2\n\n", {9}, kRatsBite, true},
+          {"Bash at 5 rats: finishes",
+           fighter("Slash", "Bash"),
+           "H\n1\n2\n",
+           {10},
+           kRatsSmashed,
+           true},
+          {"Bash at 10 rats: holds", fighter("Slash", "Bash"), "H\n2\n", {}, kRatsSmashed, false},
+      });
 }
 
 TEST(Zombie, ACostlySneakThenAFumbleAndTwoHitsLeaveItAtMinusTwo) {
@@ -102,6 +203,46 @@ TEST(Rats, ApplesLetThePlayerEscapeAndTheSwarmWaitsAnewNextTime) {
   EXPECT_EQ(h.state.FirstRatCount, 10);
   EXPECT_EQ(occurrences(h.output(), kRatsBite), 0);
   EXPECT_TRUE(h.output().ends_with("Attack them head on! (H)\nStab(1) Pickpocket(2) \n"));
+}
+
+// Three walks through the fight rooms, one a class, so that every secondary action with a pause
+// and every apple throw is seen once: a Wizard's Suggestion against all four enemies, a Hunter's
+// Tame against the automaton and the rats, a Thief's Pickpocket against the peon, the automaton,
+// the rats and the scientist. Each fight kind is seen from its opening to its end and again on
+// a later visit.
+TEST(Encounters, WalksAsThePlayerSeesThem) {
+  const auto player = [](std::string_view playerClass, std::string_view primary,
+                         std::string_view secondary, std::string_view weapon, int apples,
+                         int intellect, int column, int row) {
+    return [=](GameState& s) {
+      s.PlayerClass = playerClass;
+      makeClass(s, primary, secondary);
+      s.Weapon = weapon;
+      s.Apples = apples;
+      s.PlayerIntellect = intellect;
+      s.BasementColumn = column;
+      s.BasementRow = row;
+    };
+  };
+  checkTranscripts({
+      {"basement-wizard-automaton-rats-peon-and-zombie",
+       exploreBasement,
+       player("Wizard", "Magic Missile", "Suggestion", "Wicked Wand", 3, 6, 4, 2),
+       "\nH\n\n2\n\nA\n\nS\nH\n2\n\n1\n1\n1\nE\n\nH\n\n2\n\nA\n\nN\nE\n"
+       "\nR\n\nA\n\n1\n2\n\n\nN\nS\n",
+       {10, 3, 19, 5, 17, 1, 4, 15, 1, 9}},
+      {"basement-hunter-automaton-rats-and-cockpit",
+       exploreBasement,
+       player("Hunter", "Shoot", "Tame", "Bendy Bow", 1, 5, 4, 2),
+       "\nH\n\n2\n\n\n1\n1\nS\nR\n2\n\n2\n\nS\nH\nA\n\nN\nN\n",
+       {10, 16, 9, 10}},
+      {"basement-thief-peon-automaton-rats-and-the-scientist",
+       exploreBasement,
+       player("Thief", "Stab", "Pickpocket", "Deadly Dagger", 0, 0, 4, 1),
+       "\nR\n\n2\n\n1\n1\nS\n\nR\nN\nS\n\nH\n\n2\n\n\n1\n1\nS\nH\n2\n\n\n1\n1\n"
+       "E\n\nR\nS\n\n\n\n\nH\n2\n\n\n\n\n\nE\n\n",
+       {9, 15, 10, 1, 12, 8, 3, 14, 10, 11, 10, 10, 13}},
+  });
 }
 
 }  // namespace

@@ -56,8 +56,9 @@ TEST(Scientist, ARollOfOneWrecksTheSuitButKillsAPlayerAtTenOnTheSpot) {
   }
 }
 
-// The scientist's decisions, found by reading scientist.cpp and the fight rules it uses: every
-// comparison of the suit's roll, its hit points and the player's health with a constant.
+// The scientist's decisions, found by reading scientist.cpp and the fight rules it uses: the sneak
+// answer and every comparison of the suit's roll, its hit points and the player's health with a
+// constant.
 TEST(Scientist, DecisionsAtTheirEdges) {
   const std::string attack = std::string(kOpening) + "H\n1\n";
   const Prepare slasher = [](GameState& s) {
@@ -69,8 +70,13 @@ TEST(Scientist, DecisionsAtTheirEdges) {
   constexpr std::string_view kFire = "The flamethrower malfunctions, and the suit catches fire!";
   constexpr std::string_view kFinishing =
       "You slice him again, and a couple gears fall to the floor";
+  constexpr std::string_view kDraggedBack =
+      "You try to run out the door, but the robot grabs you and drags you back into the room with its huge claws";
+  const std::string sneak = std::string(kOpening);
   checkEdges(scientistRoom, slasher,
              {
+                 {"sneak answer R: dragged back", {}, sneak + "R\n", {}, kDraggedBack, true},
+                 {"sneak answer H: no sneak", {}, sneak + "H\n", {}, kDraggedBack, false},
                  {"suit roll 10: the claw", {}, attack, {0, 10}, kClaw, true},
                  {"suit roll 11: the flame", {}, attack, {0, 11}, kClaw, false},
                  {"suit roll 1: a misfire", {}, attack, {0, 1}, kFire, true},
@@ -112,6 +118,17 @@ TEST(Scientist, TheWholeRoomAsThePlayerSeesIt) {
        },
        std::string(kOpening) + "R\n2\n1\n1\n1\n1\n" + bomb("E"),
        {15, 10, 15, 10, 15, 10, 15, 10, 15}},
+      {"scientist-suggestion-apples-and-missiles",
+       scientistRoom,
+       [](GameState& s) {
+         s.PlayerClass = "Wizard";
+         s.PrimaryAbility = "Magic Missile";
+         s.SecondaryAbility = "Suggestion";
+         s.Weapon = "Wicked Wand";
+         s.Apples = 1;
+       },
+       std::string(kOpening) + "H\n2\n\nA\n\n1\n1\n1\n1\n" + bomb("D"),
+       {11, 20, 10, 15, 12, 11, 19, 16, 10, 11}},
   });
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "support/harness.h"
+#include "support/tables.h"
 #include "town/places.h"
 
 namespace qm::testing {
@@ -16,6 +17,88 @@ constexpr std::string_view kConclusion = "you can come up with only one conclusi
 // The arrival's pause and the answer to look for clues, then the searches.
 std::string intoTheClues(std::string_view searches) {
   return "\nC\n" + std::string(searches);
+}
+
+// The camp's decisions, read from circus_camp.cpp: every comparison of the hour, the intellect,
+// a clue flag, the cave flag or an answer with a constant, each played on both sides of its edge.
+TEST(CircusCamp, DecisionsAtTheirEdges) {
+  const auto clues = [](int mess, int quarters, int tents) {
+    return [=](GameState& s) {
+      s.MessTentSearched = mess;
+      s.QuartersSearched = quarters;
+      s.AnimalTentsSearched = tents;
+    };
+  };
+  constexpr std::string_view kCaveQuestion = "Are you ready to check out the cave?";
+  constexpr std::string_view kLeftovers = "That's strange, you'd think they'd have leftovers...";
+  const std::string searchMess = intoTheClues("M\n\n\n");
+  const std::string_view tooLate = kLate.substr(0, kLate.size() - 1);  // without its line end
+  checkEdges(
+      visitCircusCamp, {},
+      {
+          {"cave 1: only the cave", set(&GameState::CaveUnlocked, 1), "", {}, kCaveQuestion, true},
+          {"cave 0: the camp", set(&GameState::CaveUnlocked, 0), "", {}, kCaveQuestion, false},
+          {"N: not now", set(&GameState::CaveUnlocked, 1), "N\n", {}, "Okay", true},
+          {"S: into the cave", set(&GameState::CaveUnlocked, 1), "S\n", {}, "Okay", false},
+          {"L: leaves", {}, "\nL\n", {}, "Pfft, chicken.", true},
+          {"C: searches", {}, "\nC\n", {}, "Pfft, chicken.", false},
+          {"hour 19, 20 on arrival: too late",
+           set(&GameState::ClockHour, 19),
+           "\nC\n",
+           {},
+           tooLate,
+           true},
+          {"hour 18, 19 on arrival: a search",
+           set(&GameState::ClockHour, 18),
+           "\nC\n",
+           {},
+           tooLate,
+           false},
+          {"intellect 5: the leftovers",
+           set(&GameState::PlayerIntellect, 5),
+           searchMess,
+           {},
+           kLeftovers,
+           true},
+          {"intellect 4: no idea",
+           set(&GameState::PlayerIntellect, 4),
+           searchMess,
+           {},
+           kLeftovers,
+           false},
+          {"all three clues: the conclusion",
+           clues(1, 1, 1),
+           "\nC\n",
+           {},
+           "Looking at the clues closely, you can come up with only one conclusion...",
+           true},
+          {"the mess tent missing: more searching", clues(0, 1, 1), "\nC\n", {}, kWhere, true},
+          {"the quarters missing: more searching", clues(1, 0, 1), "\nC\n", {}, kWhere, true},
+          {"the animal tents missing: more searching", clues(1, 1, 0), "\nC\n", {}, kWhere, true},
+          {"all three clues: no more searching", clues(1, 1, 1), "\nC\n", {}, kWhere, false},
+      });
+}
+
+TEST(CircusCamp, TheCampAndTheCaveAsThePlayerSeesThem) {
+  checkTranscripts({
+      {"camp-searching-every-place-and-the-monster",
+       visitCircusCamp,
+       all({set(&GameState::PlayerIntellect, 5), set(&GameState::CircusStage, 1)}),
+       intoTheClues("M\n\n\nQ\n\n\nT\n\n\nM\n"),
+       {}},
+      // An apple thrown, a miss, then six missiles; the dinosaur fumbles once.
+      {"camp-the-cave-and-the-dinosaur",
+       visitCircusCamp,
+       [](GameState& s) {
+         s.CaveUnlocked = s.CircusStage = 1;
+         s.PlayerGold = 20;
+         s.Apples = 1;
+         s.PrimaryAbility = "Magic Missile";
+         s.SecondaryAbility = "Suggestion";
+       },
+       "S\n\n\nA\n\n1\n1\n1\n1\n1\n1\n1\n\n\n",
+       {1, 9, 11, 10, 5, 10, 15, 10, 5, 10, 15, 10, 5, 10, 20}},
+  });
 }
 
 TEST(CircusCamp, ItIsTooLateFromTwentyOnBeforeAnySearchAndTheCluesStay) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "support/harness.h"
+#include "support/tables.h"
 #include "town/hub.h"
 #include "town/places.h"
 #include "town/sea_monster.h"
@@ -129,6 +130,146 @@ TEST(SailorsConfession, ThreatsDrownThePlayerButTheWinIsKept) {
     EXPECT_EQ(h.state.AchievementGotAway, 1);
     EXPECT_EQ(h.state.OldManStage, 69);
   }
+}
+
+// The voyage's decisions, read from docks.cpp: every comparison of the boat's position, the cast
+// count, the fishing zone, a draw or a command with a constant, each played on both sides of its
+// edge. The shore closes off everything south of row 6, so the map's south edge is never
+// reached.
+constexpr std::string_view kUncharted = "You went into uncharted waters!";
+constexpr std::string_view kCrashed = "You crashed.";
+constexpr std::string_view kSeaWeed = "You fished up a load of sea weed";
+constexpr std::string_view kChocolate = "Huh (H) Ignore it (I)";
+constexpr std::string_view kSecondCastHint = "\"Aye lad, you're not fishin' in the right spot!\"";
+constexpr std::string_view kThirdCastHint = "\"Try closer to the land...\"";
+
+// Moves from the dock, one command a line.
+std::string sail(std::string_view moves, int times = 1) {
+  std::string commands;
+  for (int i = 0; i < times; ++i)
+    commands += std::string(moves);
+  return "\n\n\n" + commands;
+}
+
+// A cast: the command, the pause after the bite and the pause after the catch.
+constexpr std::string_view kCast = "F\n\n\n";
+constexpr std::string_view kToZoneTwo = "W\nW\nW\nS\nS\nS\n";  // (7, 2) to (4, 5)
+
+TEST(Voyage, DecisionsAtTheirEdges) {
+  const std::vector<int> weed = {1, 1};  // a big yank and sea weed in zone 0
+  checkEdges(
+      sailWithOldMan, {},
+      {
+          {"at (7, 2): the dock", {}, sail("D\n"), {}, "You dock.", true},
+          {"at (8, 2): no dock", {}, sail("E\nD\n"), {}, "You dock.", false},
+          {"at (7, 3): no dock", {}, sail("S\nD\n"), {}, "You dock.", false},
+          {"column 0: on the map", {}, sail("W\n", 7), {}, kUncharted, false},
+          {"column -1: off it", {}, sail("W\n", 8), {}, kUncharted, true},
+          {"column 9: on the map", {}, sail("E\n", 2), {}, kUncharted, false},
+          {"column 10: off it", {}, sail("E\n", 3), {}, kUncharted, true},
+          {"row 0: on the map", {}, sail(kFiveWest) + "N\nN\n", {}, kUncharted, false},
+          {"row -1: off it", {}, sail(kFiveWest) + "N\nN\nN\n", {}, kUncharted, true},
+          {"(7, 1): the shore", {}, sail("N\n"), {}, kCrashed, true},
+          {"(3, 0): drawn as shore, sailed",
+           {},
+           sail(kFiveWest) + "N\nN\nE\n",
+           {},
+           kCrashed,
+           false},
+          {"column 5: zone 0", {}, sail("W\n", 2) + "F\n\n", weed, kSeaWeed, true},
+          {"column 4: zone 1", {}, sail("W\n", 3) + "F\n\n", weed, kSeaWeed, false},
+          {"row 4: zone 0", {}, sail("S\n", 2) + "F\n\n", weed, kSeaWeed, true},
+          {"row 5: zone 1", {}, sail("S\n", 3) + "F\n\n", weed, kSeaWeed, false},
+          {"zone 2, catch 3: the chocolate breath",
+           {},
+           sail(kToZoneTwo) + "F\n\n",
+           {1, 3},
+           kChocolate,
+           true},
+          {"zone 2, catch 2: a tarpon", {}, sail(kToZoneTwo) + "F\n\n", {1, 2}, kChocolate, false},
+          {"zone 1, catch 3: nothing", {}, sail("W\nW\nW\nS\nS\nF\n\n"), {1, 3}, kChocolate, false},
+          {"H: nothing, says the sailor",
+           {},
+           sail(kToZoneTwo) + "F\n\nH\n",
+           {1, 3},
+           "\"Oh ah, nuthin\"",
+           true},
+          {"I: ignored", {}, sail(kToZoneTwo) + "F\n\nI\n", {1, 3}, "\"Oh ah, nuthin\"", false},
+          {"cast at (3, 5): the monster", {}, sail(kToTheMonster) + "F\n", {}, kMonsterRises, true},
+          {"cast at (4, 5): a fish", {}, sail(kToZoneTwo) + "F\n\n", weed, kMonsterRises, false},
+          {"cast at (3, 4): a fish",
+           {},
+           sail("W\nW\nW\nW\nS\nS\nF\n\n"),
+           weed,
+           kMonsterRises,
+           false},
+          {"one cast: no hint", {}, sail(kCast), weed, kSecondCastHint, false},
+          {"two casts: the first hint", {}, sail(kCast, 2), {1, 1, 1, 1}, kSecondCastHint, true},
+          {"two casts: no second hint", {}, sail(kCast, 2), {1, 1, 1, 1}, kThirdCastHint, false},
+          {"three casts: the second hint",
+           {},
+           sail(kCast, 3),
+           {1, 1, 1, 1, 1, 1},
+           kThirdCastHint,
+           true},
+          {"four casts: no monster",
+           {},
+           sail(kCast, 4),
+           {1, 1, 1, 1, 1, 1, 1, 1},
+           kMonsterRises,
+           false},
+          {"five casts: the monster",
+           {},
+           sail(kCast, 5),
+           {1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
+           kMonsterRises,
+           true},
+      });
+}
+
+TEST(Voyage, TheVoyageAsThePlayerSeesIt) {
+  checkTranscripts({
+      {"docks-crash-uncharted-waters-and-dock",
+       sailWithOldMan,
+       {},
+       sail("N\n\n\nE\nE\nE\n\n\nD\n\n"),
+       {}},
+      // Casts in zone 0 at the dock, zone 1 at (4, 2) and zone 2 at (4, 5); the fifth raises the
+      // monster.
+      {"docks-fishing-in-each-zone-until-the-monster-rises",
+       sailWithOldMan,
+       {},
+       sail("F\n\n\nW\nW\nW\nF\n\n\nS\nS\nS\nF\n\nH\n\nF\n\n\nF\n\n"),
+       {2, 2, 1, 1, 3, 3, 1, 2, 2, 1}},
+  });
+}
+
+TEST(SailorsConfession, TheFightAndTheSailorAsThePlayerSeesThem) {
+  checkTranscripts({
+      // An apple thrown, then three slashes; the bow is taken.
+      {"docks-sea-monster-beaten-and-the-activist-paid",
+       raiseTheSeaMonster,
+       [](GameState& s) {
+         s.Weapon = "Sharp Sword";
+         s.PrimaryAbility = "Slash";
+         s.SecondaryAbility = "Bash";
+         s.Apples = 1;
+         s.OldManStage = 1;
+       },
+       "\n\n\n\nA\n\n1\n1\n1\n\n\n\n\n\n\nW\nA\n\nE\n\n",
+       {11, 10, 2, 10, 1, 10, 5}},
+      // Three pickpockets, then a threat.
+      {"docks-sea-monster-beaten-and-the-sailor-threatened",
+       raiseTheSeaMonster,
+       [](GameState& s) {
+         s.PrimaryAbility = "Stab";
+         s.SecondaryAbility = "Pickpocket";
+         s.OldManStage = 1;
+         s.PlayerName = "Bob Dragon-Face";
+       },
+       "\n\n\n\n2\n2\n2\n\n\n\n\n\n\nK\n\n\n",
+       {5, 15, 1}},
+  });
 }
 
 // The whole quest from the hub: the monster beaten, the sailor sent off with his idea and paid

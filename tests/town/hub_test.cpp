@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/harness.h"
-#include "town/clock.h"
+#include "support/tables.h"
 #include "town/status_report.h"
 
 namespace qm::testing {
@@ -32,84 +32,6 @@ TEST(StatusReport, TheFirstReportAfterArrival) {
                             "\n" + std::string(kMenu) + "\n");
 }
 
-TEST(StatusReport, ShowsCarriedThingsOnlyWhenThereAreAny) {
-  Harness h;
-  h.state = startingState();
-  h.state.Apples = 3;
-  h.state.HasMysteriousBook = true;
-  h.state.Gears = 2;
-  playHub(h);
-  EXPECT_TRUE(hasLinesInOrder(
-      h.lines(),
-      {"You are weilding a Deadly Dagger", "You have 3 bags of apples",
-       "You have the mysterious man's book", "You have 2 gears!", "You are perfectly healthy"}));
-}
-
-TEST(StatusReport, HealthBandsAtTheirEdges) {
-  const std::pair<int, std::string_view> bands[] = {
-      {51, ""},
-      {50, "You are perfectly healthy"},
-      {49, "You're kinda sore, but you feel okay"},
-      {40, "You're kinda sore, but you feel okay"},
-      {39, "You're bleeding a little"},
-      {30, "You're bleeding a little"},
-      {29,
-       "You can barely walk, you've fractured your leg in three places, and you have a broken rib!"},
-      {20,
-       "You can barely walk, you've fractured your leg in three places, and you have a broken rib!"},
-      {19, "Every step is pain..."},
-      {10, "Every step is pain..."},
-      {9, "Holy cow man, take a hint you need some help"},
-      {1, "Holy cow man, take a hint you need some help"},
-      {0, ""},
-      {-7, ""},
-  };
-  for (const auto& [health, line] : bands)
-    EXPECT_EQ(healthLine(health), line) << health;
-}
-
-TEST(StatusReport, TimeOfDayBandsAtTheirEdges) {
-  const std::pair<int, std::string_view> bands[] = {
-      {0, "It's pretty dark"},
-      {4, "It's pretty dark"},
-      {5, "It's dawn"},
-      {11, "It's dawn"},
-      {12, "It's midday"},
-      {15, "It's midday"},
-      {16, "It's starting to get dark"},
-      {19, "It's starting to get dark"},
-      {20, "It's pretty dark"},
-      {24, "It's pretty dark"},
-      {36, "It's pretty dark"},
-  };
-  for (const auto& [hour, line] : bands)
-    EXPECT_EQ(timeOfDayLine(hour), line) << hour;
-}
-
-TEST(Clock, WrapsOnceAPassAndLeaves24Alone) {
-  GameState state;
-  state.ClockHour = 24;
-  wrapClock(state);
-  EXPECT_EQ(state.ClockHour, 24);
-  state.ClockHour = 25;
-  wrapClock(state);
-  EXPECT_EQ(state.ClockHour, 1);
-  state.ClockHour = 60;
-  wrapClock(state);
-  EXPECT_EQ(state.ClockHour, 36);
-  wrapClock(state);
-  EXPECT_EQ(state.ClockHour, 12);
-}
-
-TEST(Clock, NeverOverflows) {
-  GameState state;
-  state.ClockHour = 20;
-  addHours(state, INT_MAX);
-  EXPECT_EQ(state.ClockHour, INT_MAX);
-  addHours(state, 5);
-  EXPECT_EQ(state.ClockHour, INT_MAX);
-}
-
 TEST(Hub, ALongWaitIsBroughtBackOnePassAtATime) {
   // 60 o'clock: 36 at the first pass (dark), 12 at the next (midday).
   Harness h("W 0 W 0\n");
@@ -133,6 +55,26 @@ TEST(Hub, DeathCheckEndsTheGameBeforeTheMenu) {
     EXPECT_EQ(out.find("You are perfectly healthy"), std::string::npos);
     EXPECT_EQ(occurrences(out, kSeparator), 2);
   }
+}
+
+// The hub's decisions, every comparison in hub.cpp of a quest stage with a constant, read from the
+// code: the three places the menu offers only at their stages. The status report's and the
+// clock's decisions have tables of their own.
+TEST(HubMenu, DecisionsAtTheirEdges) {
+  const std::string hatch = std::string(kMenu) + " I want to check out that mysterious hatch (H)";
+  const std::string circus = std::string(kMenu) + " Let's go to the circus camp (C)";
+  const std::string oldMan = std::string(kMenu) + " Let's see that crazy old man! (M)";
+  const auto chooseOnly = [](Context& c) { chooseFromHub(c); };
+  checkEdges(
+      chooseOnly, {},
+      {
+          {"hatch stage 0: the hatch", set(&GameState::HatchStage, 0), "", {}, hatch, true},
+          {"hatch stage 1: no hatch", set(&GameState::HatchStage, 1), "", {}, hatch, false},
+          {"circus stage 1: the camp", set(&GameState::CircusStage, 1), "", {}, circus, true},
+          {"circus stage 2: no camp", set(&GameState::CircusStage, 2), "", {}, circus, false},
+          {"old man stage 1: the old man", set(&GameState::OldManStage, 1), "", {}, oldMan, true},
+          {"old man stage 0: no old man", set(&GameState::OldManStage, 0), "", {}, oldMan, false},
+      });
 }
 
 TEST(HubMenu, OffersTheQuestPlacesInOrderOnlyWhileTheirStagesAllow) {

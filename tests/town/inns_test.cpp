@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/harness.h"
+#include "support/tables.h"
 #include "town/places.h"
 
 namespace qm::testing {
@@ -8,6 +9,19 @@ namespace {
 
 constexpr std::string_view kShrimpOnly =
     "Maybe The Soggy Shrimp will be interesting (S) I don't want to go to the inn yet (D)";
+
+// The inn choice's one decision, read from inns.cpp: whether the bomb (hatch stage 69) has
+// left the Polished Pint a crater.
+TEST(InnChoice, DecisionsAtTheirEdges) {
+  constexpr std::string_view kCrater =
+      "The Polished Pint is little more than a crater now, the Soggy Shrimp is your only option.";
+  const auto hatch = [](int stage) { return set(&GameState::HatchStage, stage); };
+  checkEdges(visitInns, {},
+             {
+                 {"hatch stage 69: a crater", hatch(69), "", {}, kCrater, true},
+                 {"hatch stage 0: the Pint stands", hatch(0), "", {}, kCrater, false},
+             });
+}
 
 TEST(InnChoice, BothInnsWhileThePintStandsAndPLeadsIntoThePint) {
   Harness h("\np\n");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/harness.h"
+#include "support/tables.h"
 #include "town/places.h"
 
 namespace qm::testing {
@@ -18,19 +19,21 @@ void makeWizard(GameState& state) {
   state.SecondaryAbility = "Suggestion";
 }
 
-TEST(Library, OpenFromSixToNineteen) {
-  for (const int hour : {6, 19}) {
-    Harness h("\nN\n\n");
-    h.state.ClockHour = hour;
-    h.play(visitLibrary);
-    EXPECT_TRUE(h.output().starts_with("The library seems very old")) << hour;
-  }
-  for (const int hour : {0, 5, 20, 24, 30}) {
-    Harness h("N\n");
-    h.state.ClockHour = hour;
-    h.play(visitLibrary);
-    EXPECT_EQ(h.output(), "The library is closed, please come back later\n") << hour;
-  }
+// The library's decisions, every comparison in library.cpp of the hour or the book flag with a
+// constant, read from the code: the opening hours on both ends and the return option.
+TEST(Library, DecisionsAtTheirEdges) {
+  constexpr std::string_view kClosed = "The library is closed, please come back later";
+  constexpr std::string_view kBookFlies = "The book starts to flutter up into the air";
+  const Prepare withBook = [](GameState& s) { s.HasMysteriousBook = true; };
+  checkEdges(visitLibrary, {},
+             {
+                 {"hour 5: closed", set(&GameState::ClockHour, 5), "", {}, kClosed, true},
+                 {"hour 6: open", set(&GameState::ClockHour, 6), "", {}, kClosed, false},
+                 {"hour 19: open", set(&GameState::ClockHour, 19), "", {}, kClosed, false},
+                 {"hour 20: closed", set(&GameState::ClockHour, 20), "", {}, kClosed, true},
+                 {"with the book: R returns it", withBook, "\nR\n", {}, kBookFlies, true},
+                 {"without the book: R is read again", {}, "\nR\n", {}, kBookFlies, false},
+             });
 }
 
 TEST(Library, WithoutTheBookTheReturnIsNeitherShownNorAccepted) {

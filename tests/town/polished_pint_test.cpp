@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "support/harness.h"
+#include "support/tables.h"
 #include "town/hub.h"
+#include "town/pint_bar.h"
+#include "town/robot_bartender.h"
 
 namespace qm::testing {
 namespace {
@@ -46,34 +49,193 @@ void makeHunter(GameState& state) {
   state.PlayerIntellect = 5;
 }
 
-TEST(PintEntry, BannedPlayersAreTossedOutAndTheTextFollowsIntellectAndTheLacerti) {
-  Harness banned(answers({"L"}));
-  banned.state.PintWelcome = 0;
-  EXPECT_EQ(banned.play(visitPolishedPint), Ending::Returned);
-  EXPECT_EQ(banned.output(), std::string(kBan) + "\n");
+// A class with its two abilities.
+Prepare playing(std::string playerClass, std::string primary, std::string secondary) {
+  return [=](GameState& s) {
+    s.PlayerClass = playerClass;
+    s.PrimaryAbility = primary;
+    s.SecondaryAbility = secondary;
+  };
+}
+const Prepare kThief = playing("Thief", "Stab", "Pickpocket");
+const Prepare kWizard = playing("Wizard", "Magic Missile", "Suggestion");
+const Prepare kKnight = playing("Knight", "Slash", "Bash");
+const Prepare kHunter = playing("Hunter", "Shoot", "Tame");
 
-  Harness h("\n\n\n\n\nL\n");
-  h.state.PlayerIntellect = 5;
-  h.play(visitPolishedPint);
-  EXPECT_EQ(
-      h.output(),
-      "Alright\n" + std::string(kPauseText) +
-          "You enter the inn, and it's pretty busy, there's a troupe of performers in the corner wearing purple and green shirts and funny hats. In fact, you've heard of them before, they're a world-famous circus called \"Doctor Flashypant's Deluxe Dance Demonstration and Derby\".\n" +
-          std::string(kPauseText) +
-          "There's also a pair of tough-looking lizard dudes at the bar wearing leather jackets that say Party Animal.\n" +
-          std::string(kPauseText) +
-          "On the other side of the bar is an old man, with a beard down to his waist, drinking heavily\n" +
-          std::string(kPauseText) + "What do you want to do?\n" + std::string(kPauseText) +
-          "Let's get a drink (D) I want to get a room (R) Let's rob this joint! (S) I want to leave (L)\n");
+void haveABeerAtTheBar(Context& context) {
+  haveABeer(context);
+}
 
-  Harness dull("\n\n\n\nL\n");
-  dull.state.PlayerIntellect = 4;
-  dull.state.LacertiAtBar = 0;
-  dull.play(visitPolishedPint);
-  EXPECT_TRUE(hasLinesInOrder(
-      dull.lines(),
-      {"You enter the inn, and it's pretty busy, there's a troupe of performers in the corner wearing purple and green shirts and funny hats. "}));
-  EXPECT_EQ(occurrences(dull.output(), "lizard dudes"), 0);
+// The decision tables of the Polished Pint: every comparison in polished_pint.cpp,
+// inn_robbery.cpp, robot_bartender.cpp and pint_bar.cpp of a stat, a draw, hit points, gold, the
+// welcome, the leader's opinion, a flag or a class with a constant (or of strength with
+// intellect), read from the code, each played on both sides of its edge. The menus' letters are
+// played by the tests after the tables.
+constexpr std::string_view kInnWithTheCircus =
+    "You enter the inn, and it's pretty busy, there's a troupe of performers in the corner wearing purple and green shirts and funny hats. In fact, you've heard of them before, they're a world-famous circus called \"Doctor Flashypant's Deluxe Dance Demonstration and Derby\".";
+constexpr std::string_view kLizards =
+    "There's also a pair of tough-looking lizard dudes at the bar wearing leather jackets that say Party Animal.";
+constexpr std::string_view kHowToRob = "Do you want to use pickpocket or rob the bar?";
+constexpr std::string_view kHoldUp = "ALRIGHT, GIMME THE MONEY AND NOBODY GET'S HURT";
+constexpr std::string_view kPays = "The cheery bartender hands you a huge bag of gold!";
+constexpr std::string_view kPouch =
+    "You manage to finagle a small pouch with a couple pieces of gold in it";
+
+TEST(PolishedPint, DecisionsAtTheDoorAndInTheRobbery) {
+  const std::string holdUp = answers({"S"});
+  const std::string pockets = answers({"S", "L"});
+  checkEdges(
+      visitPolishedPint, {},
+      {
+          {"welcome 0: turned away", set(&GameState::PintWelcome, 0), "", {}, kBan, true},
+          {"welcome 1: let in", set(&GameState::PintWelcome, 1), "", {}, kBan, false},
+          {"intellect 5: knows the circus",
+           set(&GameState::PlayerIntellect, 5),
+           "\n",
+           {},
+           kInnWithTheCircus,
+           true},
+          {"intellect 4: does not",
+           set(&GameState::PlayerIntellect, 4),
+           "\n",
+           {},
+           kInnWithTheCircus,
+           false},
+          {"Lacerti 1: at the bar", set(&GameState::LacertiAtBar, 1), "\n\n", {}, kLizards, true},
+          {"Lacerti 0: gone", set(&GameState::LacertiAtBar, 0), "\n\n", {}, kLizards, false},
+          {"a Thief is asked how to rob", kThief, holdUp, {}, kHowToRob, true},
+          {"a Knight is not", kKnight, holdUp, {}, kHowToRob, false},
+          {"the Thief's P: a hold-up", kThief, answers({"S", "P"}), {}, kHoldUp, true},
+          {"the Thief's L: pockets", kThief, pockets, {10}, kHoldUp, false},
+          {"strength 10: the bartender pays",
+           all({kKnight, set(&GameState::PlayerStrength, 10)}),
+           holdUp,
+           {},
+           kPays,
+           true},
+          {"strength 9: not intimidated",
+           all({kKnight, set(&GameState::PlayerStrength, 9)}),
+           holdUp,
+           {},
+           kPays,
+           false},
+          {"pickpocket roll 10: unnoticed", kThief, pockets, {10}, kPouch, true},
+          {"pickpocket roll 9: caught", kThief, pockets, {9}, kPouch, false},
+      });
+}
+
+constexpr std::string_view kAutomatons =
+    "You've heard about automotons before, but never anything this realistic, but maybe...";
+constexpr std::string_view kBlocked =
+    "You slash at the bartender with your knife, but he blocks it with his sword arm!";
+constexpr std::string_view kRoboLiver =
+    "You stab the bartender right in his Robo-Liver, he doubles over in simulated pain!";
+constexpr std::string_view kGearHeart = "Your arrow went straight through his gear heart!";
+constexpr std::string_view kSwing =
+    "The robot swings his sword-arm at you, but it barely cuts you!";
+constexpr std::string_view kThrust = "He rushes at you, arm first, and thrusts his arm into you!";
+
+TEST(PolishedPint, DecisionsOfTheRoomAndTheRobotFight) {
+  // A man who agrees to the price and does not see through the robot meets him at the door.
+  const Prepare base = [](GameState& s) {
+    s.Pronoun = "his";
+    s.PlayerIntellect = 5;
+  };
+  const std::string act = answers({"P", "1"});
+  const std::string wait = answers({"P", "2"});  // Tame: the robot alone acts
+  const auto robot = [](int health) { return set(&GameState::BartenderHealth, health); };
+  const auto player = [](int health) { return set(&GameState::PlayerHealth, health); };
+  checkEdges(
+      askForARoom, base,
+      {
+          {"intellect 6: sees an automaton",
+           set(&GameState::PlayerIntellect, 6),
+           answers({"P"}),
+           {},
+           kAutomatons,
+           true},
+          {"intellect 5: does not", {}, answers({"P"}), {}, kAutomatons, false},
+          {"stab roll 51: blocked", kThief, act, {51}, kBlocked, true},
+          {"stab roll 50: not blocked", kThief, act, {50}, kBlocked, false},
+          {"stab roll 50: no wound", kThief, act, {50}, kRoboLiver, false},
+          {"stab roll 49: a wound", kThief, act, {49}, kRoboLiver, true},
+          {"shot at 5: through the heart", all({kHunter, robot(5)}), act, {}, kGearHeart, true},
+          {"shot at 6: he stays up", all({kHunter, robot(6)}), act, {}, kGearHeart, false},
+          {"robot at 6: swings", all({kHunter, robot(6)}), wait, {}, kSwing, true},
+          {"robot at 5: thrusts", all({kHunter, robot(5)}), wait, {}, kThrust, true},
+          {"robot at 1: still acts", all({kHunter, robot(1)}), wait, {}, kThrust, true},
+          {"robot at 0: no turn", all({kHunter, robot(0)}), wait, {}, kThrust, false},
+          {"player at 1: swung at", all({kHunter, player(1)}), wait, {}, kSwing, true},
+          {"player at 0: no turn", all({kHunter, player(0)}), wait, {}, kSwing, false},
+          {"player left at 0: thrown out", all({kHunter, player(2)}), wait, {}, kThrownOut, true},
+          {"player left at -1: dead", all({kHunter, player(1)}), wait, {}, kThrownOut, false},
+      });
+}
+
+constexpr std::string_view kNoGold = "You don't have enough gold!";
+constexpr std::string_view kLoudLacerti =
+    "The Lacerti at the bar are talking loudly and pointing at you";
+constexpr std::string_view kBottom = "You're at the bottom of the pint...";
+constexpr std::string_view kBothLeft =
+    "Well, they've both left, and you go back to drinking. The cheery bartender goes to clean up the mess. What a weirdo!";
+constexpr std::string_view kBreakFree =
+    "You break free, and punch the frightened lizard in his scaly face! They both make a beeline for the door!";
+constexpr std::string_view kFlip =
+    " You grab his fist and flip him over the bar! Wow, I didn't think you had it in you!";
+constexpr std::string_view kReckon = "You reckon that he's the leader, Dr. Flashypants";
+constexpr std::string_view kCamp =
+    "\"We built our camp by the cave to the north of the town, I'll see you there, if you're up to it\"";
+
+TEST(PolishedPint, DecisionsOfTheBeerTheLacertiAndTheJob) {
+  // A hunter with the price of a beer: strength 7, intellect 5.
+  const Prepare base = [](GameState& s) {
+    makeHunter(s);
+    s.PlayerGold = 5;
+  };
+  const auto stats = [](int strength, int intellect) {
+    return all({kKnight, set(&GameState::PlayerStrength, strength),
+                set(&GameState::PlayerIntellect, intellect)});
+  };
+  const std::string second = answers({"B", "H", "2"});  // Bash leaves them at the bar
+  const auto opinion = [](int value) { return set(&GameState::CircusLeaderOpinion, value); };
+  // Tame sends them off; then the answers to the leader's three questions.
+  const auto job = [](std::string_view offer, std::string_view disappearances) {
+    return answers({"B", "H", "2", "Y", offer, disappearances});
+  };
+  checkEdges(haveABeerAtTheBar, base,
+             {
+                 {"gold 5: served", {}, "", {}, kNoGold, false},
+                 {"gold 4: refused", set(&GameState::PlayerGold, 4), "", {}, kNoGold, true},
+                 {"G: no beer", {}, answers({"G"}), {}, kLoudLacerti, false},
+                 {"B and Lacerti 1: they talk", {}, answers({"B"}), {}, kLoudLacerti, true},
+                 {"B and Lacerti 0: drunk in peace",
+                  set(&GameState::LacertiAtBar, 0),
+                  answers({"B"}),
+                  {},
+                  kLoudLacerti,
+                  false},
+                 {"D: does nothing", {}, answers({"B", "D"}), {}, kBottom, true},
+                 {"H: a quarrel", {}, answers({"B", "H"}), {}, kBottom, false},
+                 {"Slash: the first falls", kKnight, answers({"B", "H", "1"}), {}, kBothLeft, true},
+                 {"Bash: both stay", kKnight, second, {}, kBothLeft, false},
+                 {"Suggestion: sent off", kWizard, second, {}, kBothLeft, true},
+                 {"strength 5: breaks free", stats(5, 3), second, {}, kBreakFree, true},
+                 {"strength 4: held", stats(4, 3), second, {}, kBreakFree, false},
+                 {"strength 6 over intellect 5: a flip", stats(6, 5), second, {}, kFlip, true},
+                 {"strength 6, intellect 6: tossed out", stats(6, 6), second, {}, kFlip, false},
+                 {"intellect 6: knows the leader",
+                  set(&GameState::PlayerIntellect, 6),
+                  second,
+                  {},
+                  kReckon,
+                  true},
+                 {"intellect 5: does not", {}, second, {}, kReckon, false},
+                 {"opinion 2, Y P M: 1, the camp", opinion(2), job("P", "M"), {}, kCamp, true},
+                 {"opinion 1, Y P M: 0, no camp", opinion(1), job("P", "M"), {}, kCamp, false},
+                 {"opinion 1, Y P H: 1, the camp", opinion(1), job("P", "H"), {}, kCamp, true},
+                 {"opinion 0, Y I M: 1, the camp", opinion(0), job("I", "M"), {}, kCamp, true},
+                 {"opinion 0, Y P H: 0, no camp", opinion(0), job("P", "H"), {}, kCamp, false},
+             });
 }
 
 TEST(PintRobbery, StrengthTenGetsTheGoldAndEveryThrowOutBans) {
@@ -310,6 +472,93 @@ TEST(PintBeer, TheLeadersOpinionDecidesTheCampAndIsKeptFromOneTalkToTheNext) {
                                              "What do you want to do?"}));
   EXPECT_EQ(occurrences(sour.output(), "Dr. Flashypants"), 0);
   EXPECT_EQ(sour.state.CircusStage, 0);
+}
+
+TEST(PolishedPint, TheDoorTheInnAndTheRobberiesAsThePlayerSeesThem) {
+  checkTranscripts({
+      {"pint-refused-at-the-door", visitPolishedPint, set(&GameState::PintWelcome, 0), "", {}},
+      {"pint-entering-and-leaving",
+       visitPolishedPint,
+       set(&GameState::PlayerIntellect, 5),
+       answers({"L"}),
+       {}},
+      {"pint-thief-holds-up-the-bar-and-is-thrown-out",
+       visitPolishedPint,
+       all({kThief, set(&GameState::PlayerStrength, 9)}),
+       answers({"S", "P"}),
+       {}},
+      {"pint-knight-holds-up-the-bar-for-fifty-gold",
+       visitPolishedPint,
+       all({kKnight, set(&GameState::PlayerStrength, 10)}),
+       answers({"S"}),
+       {}},
+      {"pint-thief-picks-the-wrong-pocket", visitPolishedPint, kThief, answers({"S", "L"}), {9}},
+  });
+}
+
+// Each way to the room has pauses of its own; the fights are kept short.
+TEST(PolishedPint, TheWaysToTheRoomAndTheRobotFightAsThePlayerSeesThem) {
+  const auto with = [](std::string_view pronoun, int intellect, const Prepare& fighter) {
+    return all({fighter, set(&GameState::PlayerIntellect, intellect),
+                [pronoun = std::string(pronoun)](GameState& s) { s.Pronoun = pronoun; }});
+  };
+  checkTranscripts({
+      {"pint-room-a-lady-ignores-it-all-and-shoots-the-robot-at-the-door",
+       askForARoom,
+       with("her", 6, kHunter),
+       answers({"B", "P", "I", "I", "1", "1"}),
+       {}},
+      {"pint-room-a-lady-smashes-his-face",
+       askForARoom,
+       with("her", 4, kKnight),
+       answers({"S", "1"}),
+       {}},
+      {"pint-room-ten-gold-is-outrageous",
+       askForARoom,
+       with("his", 4, kWizard),
+       answers({"O", "1"}),
+       {}},
+      {"pint-room-a-lady-insists",
+       askForARoom,
+       with("her", 4, kWizard),
+       answers({"I", "P", "N", "1"}),
+       {}},
+      {"pint-room-stab-that-chump",
+       askForARoom,
+       with("her", 4, kThief),
+       answers({"I", "P", "S", "1"}),
+       {49}},
+      {"pint-room-sir-are-you-a-robot",
+       askForARoom,
+       with("his", 6, kWizard),
+       answers({"P", "S", "1"}),
+       {}},
+      {"pint-room-cant-put-your-finger-on-it",
+       askForARoom,
+       with("his", 5, kThief),
+       answers({"P", "2", "1"}),
+       {49}},
+  });
+}
+
+TEST(PolishedPint, TheBeerTheLacertiAndTheJobAsThePlayerSeesThem) {
+  const Prepare drinker = [](GameState& s) { makeDrinker(s, 7, 6); };
+  checkTranscripts({
+      {"pint-a-beer-while-the-lacerti-talk", haveABeerAtTheBar, drinker, answers({"B", "D"}), {}},
+      {"pint-lacerti-sent-off-and-the-circus-job",
+       haveABeerAtTheBar,
+       drinker,
+       answers({"B", "H", "2", "Y", "I", "H"}),
+       {}},
+      {"pint-lacerti-grab-a-player-who-breaks-free-and-is-thrown-out",
+       haveABeerAtTheBar,
+       [](GameState& s) {
+         makeDrinker(s, 5, 5);
+         kKnight(s);
+       },
+       answers({"B", "H", "2"}),
+       {}},
+  });
 }
 
 TEST(PintPlay, FromTheRoomRequestToTheHatchOnTheHubMenu) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "support/harness.h"
+#include "support/tables.h"
 #include "town/places.h"
 
 namespace qm::testing {
@@ -26,6 +27,67 @@ const std::string kDrink = "D\n" + pauses(1) + "D\n" + pauses(1) + "D\n";
 std::string accuse(char suspect) {
   const bool culprit = suspect == 'S' || suspect == 's';
   return "R\n" + pauses(1) + "Y\n" + suspect + "\n" + pauses(culprit ? 3 : 2);
+}
+
+// The theatre's decisions, every comparison in theatre.cpp of the quest stage, the hour, the
+// gold, the brawn or a menu letter with a constant, read from the code. The count to the next show
+// turns at the hour of the day 12, which only a clock of 36 reaches; the test after this one
+// plays it.
+TEST(Theatre, DecisionsAtTheirEdges) {
+  constexpr std::string_view kAlreadySeen = "You've already been here, and seen the play!";
+  constexpr std::string_view kStartingSoon =
+      "Looks like its starting soon, do you want to check it out?";
+  constexpr std::string_view kTooPoor = "You don't have enough gold, sorry!";
+  constexpr std::string_view kNoPatron = "Not a patron of the arts I see...";
+  constexpr std::string_view kFollowHim =
+      "One of the performers comes out of the curtains, he motions for you to follow him.";
+  constexpr std::string_view kHawkward = "\"Oh uh, this is hawk-ward\"";
+  constexpr std::string_view kLipstick = "The knife appears to have some kind of lipstick on it.";
+  constexpr std::string_view kCollapse = "You instantly collapse onto the floor";
+  constexpr std::string_view kAssemble =
+      "You convince the cast to assemble in the dressing rooms, and bring the local law enforcement";
+  constexpr std::string_view kSolved = "Good job! You receive 100 gold, and a Silly Sceptre!";
+  constexpr std::string_view kOneHour = "It's not going to be on for 1 hours";
+  constexpr std::string_view kTwentyHours = "It's not going to be on for 20 hours";
+  const auto stage = [](int value) { return set(&GameState::TheatreStage, value); };
+  const auto hour = [](int value) { return set(&GameState::ClockHour, value); };
+  const auto gold = [&](int value) { return all({hour(13), set(&GameState::PlayerGold, value)}); };
+  const auto brawn = [&](int value) {
+    return all({stage(1), set(&GameState::PlayerBrawn, value)});
+  };
+  const std::string ticket = pauses(2) + "S\n";
+  const std::string show = ticket + pauses(7);
+  const std::string tree = show + "S\n" + pauses(3);
+  checkEdges(
+      visitTheatre, {},
+      {
+          {"stage 69: already seen", stage(69), "", {}, kAlreadySeen, true},
+          {"stage 1: not yet seen", stage(1), "", {}, kAlreadySeen, false},
+          {"stage 1: straight to the clues", stage(1), "", {}, kInvestigationMenu, true},
+          {"stage 0: the poster first", hour(13), pauses(2), {}, kInvestigationMenu, false},
+          {"hour 11: no show", hour(11), pauses(2), {}, kStartingSoon, false},
+          {"hour 12: the show", hour(12), pauses(2), {}, kStartingSoon, true},
+          {"hour 15: the show", hour(15), pauses(2), {}, kStartingSoon, true},
+          {"hour 16: no show", hour(16), pauses(2), {}, kStartingSoon, false},
+          {"hour 11: before noon, 12 - hour", hour(11), pauses(2), {}, kOneHour, true},
+          {"hour 16: after the show, 36 - hour", hour(16), pauses(2), {}, kTwentyHours, true},
+          {"N at the door: no patron", hour(13), pauses(2) + "N\n", {}, kNoPatron, true},
+          {"S at the door: a patron", hour(13), ticket, {}, kNoPatron, false},
+          {"gold 14: turned away", gold(14), ticket, {}, kTooPoor, true},
+          {"gold 15: a ticket", gold(15), ticket, {}, kTooPoor, false},
+          {"S after the murder: stays", hour(13), show + "S\n", {}, kFollowHim, true},
+          {"L after the murder: leaves", hour(13), show + "L\n", {}, kFollowHim, false},
+          {"N to the tree: hawk-ward", hour(13), tree + "N\n", {}, kHawkward, true},
+          {"S to the tree: helps", hour(13), tree + "S\n", {}, kHawkward, false},
+          {"X at the knife: examined", stage(1), "S\n\nX\n", {}, kLipstick, true},
+          {"L at the knife: left", stage(1), "S\n\nL\n", {}, kLipstick, false},
+          {"brawn 4: collapses", brawn(4), kDrink, {}, kCollapse, true},
+          {"brawn 5: resists", brawn(5), kDrink, {}, kCollapse, false},
+          {"Y to the accusation: assembled", stage(1), "R\n\nY\n", {}, kAssemble, true},
+          {"N to the accusation: not yet", stage(1), "R\n\nN\n", {}, kAssemble, false},
+          {"Sugar accused: solved", stage(1), accuse('S'), {}, kSolved, true},
+          {"Hansel accused: wrong", stage(1), accuse('H'), {}, kSolved, false},
+      });
 }
 
 TEST(TheatreShow, TheWaitCountsToTheNextMiddayShow) {

@@ -1,10 +1,28 @@
 #include <gtest/gtest.h>
 
 #include "support/harness.h"
+#include "support/tables.h"
 #include "town/places.h"
 
 namespace qm::testing {
 namespace {
+
+// Waiting's decisions, every comparison in waiting.cpp of the hours typed or the sleep roll with
+// a constant, read from the code.
+TEST(Waiting, DecisionsAtTheirEdges) {
+  constexpr std::string_view kRefused = "Please enter a positive integer";
+  constexpr std::string_view kAsleep = "You wait so long, that you get tired and fall asleep...";
+  constexpr std::string_view kNothing = "Nothing happens...";
+  checkEdges(waitAround, {},
+             {
+                 {"0 hours: accepted", {}, "0\n", {}, kRefused, false},
+                 {"-1 hours: refused", {}, "-1\n", {}, kRefused, true},
+                 {"5 hours: awake", {}, "5\n", {}, kAsleep, false},
+                 {"6 hours: asleep", {}, "6\n", {10}, kAsleep, true},
+                 {"sleep roll 10: nothing happens", {}, "6\n\n", {10}, kNothing, true},
+                 {"sleep roll 9: the hooligans", {}, "6\n\n", {9, 12}, kNothing, false},
+             });
+}
 
 TEST(Waiting, FiveHoursNeverSleeps) {
   Harness h("5\n");
