@@ -26,6 +26,16 @@ TEST(AskUntilValid, AcceptsDigitsAndCapitalsAndTheirSmallTwins) {
   EXPECT_EQ(letters, (std::vector<char>{'A', '1'}));
 }
 
+TEST(AskUntilValid, TakesBothEndsOfTheAlphabetInSmallLettersAndNothingBesideThem) {
+  Harness h("` { z a\n");  // the characters just before a and just after z are no letters
+  std::vector<char> letters;
+  h.play([&](Context& c) {
+    letters.push_back(ask(c, "AZ"));
+    letters.push_back(ask(c, "AZ"));
+  });
+  EXPECT_EQ(letters, (std::vector<char>{'Z', 'A'}));
+}
+
 TEST(AskUntilValid, MenuPrintsItsOptionLineOnce) {
   Harness h("q w N\n");
   h.play([&](Context& c) { menu(c, "Sure (S) Nah (N)", "SN"); });

@@ -41,6 +41,8 @@ TEST(WordWrap, BreaksOnlyLinesWiderThanTheTerminalAtTheLastBlankThatFits) {
       {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9 fghi\n",
        "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9 fghi\n"},  // one column per character
       {"abcde fghij klmno pqrst uvw\n", "abcde\nfghij\nklmno\npqrst uvw\n"},
+      // A blank on one line is no place to break the next, whose word is wider than the terminal.
+      {"ab cd\nefghijklmnopq\n", "ab cd\nefghijklmn\nopq\n"},
   };
   for (const Case& c : cases) {
     Screen screen(10);

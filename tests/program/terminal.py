@@ -1,0 +1,143 @@
+#!/usr/bin/env python3
+"""The game on a real terminal (a pseudo-terminal): the title is pushed, set and given back,
+long lines are broken at the terminal's width and at its new width after a resize, Ctrl-C gives
+the title back before the game stops, and a dumb terminal gets no titles.
+
+Usage: terminal.py GAME [ARGUMENTS...], the command that starts the game.
+"""
+
+import fcntl
+import os
+import re
+import select
+import signal
+import struct
+import subprocess
+import sys
+import termios
+import time
+
+PUSH_TITLE = b"\033[22;0t"
+SET_TITLE = b"\033]0;Quillmarrow\a"
+POP_TITLE = b"\033[23;0t"
+ESCAPE = re.compile(rb"\033\[[0-9;]*[@-~]|\033\][^\a]*\a")
+
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+
+
+class Terminal:
+    """The game started on a new pseudo-terminal of the given width."""
+
+    def __init__(self, command, columns, term="xterm"):
+        self.master, slave = os.openpty()
+        self.resize(columns)
+        # A session of its own, with this terminal as its controlling terminal, so that Ctrl-C
+        # typed at it sends SIGINT to the game.
+        self.game = subprocess.Popen(
+            command, stdin=slave, stdout=slave, stderr=slave, env=dict(os.environ, TERM=term),
+            start_new_session=True, preexec_fn=lambda: fcntl.ioctl(0, termios.TIOCSCTTY, 0))
+        os.close(slave)
+        self.screen = b""
+
+    def resize(self, columns):
+        fcntl.ioctl(self.master, termios.TIOCSWINSZ, struct.pack("HHHH", 24, columns, 0, 0))
+
+    def read_until(self, text, seconds=10):
+        """Reads what the game shows until `text` stands in what it shows from now on (or the
+        game ends)."""
+        start = len(self.screen)
+        deadline = time.monotonic() + seconds
+        while text not in self.screen[start:] and time.monotonic() < deadline:
+            ready, _, _ = select.select([self.master], [], [], 0.1)
+            if not ready:
+                continue
+            try:
+                chunk = os.read(self.master, 65536)
+            except OSError:  # the game has gone and closed the terminal
+                return
+            if not chunk:
+                return
+            self.screen += chunk
+        check(text in self.screen[start:], f"never showed {text!r}")
+
+    def type(self, text):
+        os.write(self.master, text)
+
+    def drain(self):
+        """Reads whatever is left to show."""
+        while select.select([self.master], [], [], 0.2)[0]:
+            try:
+                chunk = os.read(self.master, 65536)
+            except OSError:
+                return
+            if not chunk:
+                return
+            self.screen += chunk
+
+    def finish(self):
+        try:
+            status = self.game.wait(10)
+        except subprocess.TimeoutExpired:
+            self.game.kill()
+            status = None
+        self.drain()
+        os.close(self.master)
+        return status
+
+
+def widest_line(screen):
+    """The widest line shown, in columns, escape sequences left out."""
+    return max(len(line) for line in ESCAPE.sub(b"", screen).replace(b"\r", b"").split(b"\n"))
+
+
+def main(command):
+    # Titles and wrapping: 40 columns, then 60 after a resize.
+    terminal = Terminal(command, 40)
+    terminal.read_until(b"Press Enter to continue")
+    check(terminal.screen.startswith(PUSH_TITLE + SET_TITLE), "title not pushed, then set")
+    terminal.type(b"\n")
+    terminal.read_until(b"C for Choose, and R for random")
+    terminal.type(b"C\n")
+    terminal.read_until(b"of the races?")
+    narrow = terminal.screen
+    check(widest_line(narrow) <= 40, f"a line wider than 40 columns: {widest_line(narrow)}")
+    check(widest_line(narrow) >= 30, "lines broken far short of the width")
+    terminal.resize(60)
+    terminal.game.send_signal(signal.SIGWINCH)
+    time.sleep(0.2)
+    terminal.type(b"E\n")  # the races explained: long lines again
+    terminal.read_until(b"Press Enter to continue")
+    terminal.type(b"\n")
+    terminal.read_until(b"Press Enter to continue")
+    wide = terminal.screen[len(narrow):]
+    check(40 < widest_line(wide) <= 60, f"after the resize the widest line is {widest_line(wide)}")
+    terminal.type(b"\x04")  # Ctrl-D at the start of a line: the end of the input
+    check(terminal.finish() == 0, "Ctrl-D: the game did not end with status 0")
+    check(terminal.screen.rstrip(b"\r\n").endswith(POP_TITLE), "Ctrl-D: the title not given back")
+
+    # Ctrl-C gives the title back, then stops the game as Ctrl-C stops any program.
+    terminal = Terminal(command, 80)
+    terminal.read_until(b"Press Enter to continue")
+    terminal.type(b"\x03")
+    check(terminal.finish() == -signal.SIGINT, "Ctrl-C: the game did not stop by the signal")
+    check(POP_TITLE in terminal.screen, "Ctrl-C: the title not given back")
+
+    # A dumb terminal takes no titles, but long lines are still broken.
+    terminal = Terminal(command, 40, term="dumb")
+    terminal.read_until(b"Press Enter to continue")
+    terminal.type(b"\x04")
+    terminal.finish()
+    check(b"\033" not in terminal.screen, "a dumb terminal got escape sequences")
+
+    for failure in failures:
+        print(f"terminal: {failure}", file=sys.stderr)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
