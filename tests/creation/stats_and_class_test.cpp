@@ -74,6 +74,10 @@ TEST(ClassRecommendation, EveryLineWhoseTestHoldsIsPrinted) {
   EXPECT_EQ(recommendations(6, 6, 9), Lines{knight});
   EXPECT_EQ(recommendations(6, 6, 4), Lines{hunter});
   EXPECT_EQ(recommendations(7, 7, 7), Lines{hunter});
+  // A tie for the best stat recommends neither class of the two, only the Hunter.
+  EXPECT_EQ(recommendations(9, 5, 9), Lines{hunter});
+  EXPECT_EQ(recommendations(5, 9, 9), Lines{hunter});
+  EXPECT_EQ(recommendations(4, 9, 9), Lines{hunter});
 }
 
 TEST(ClassMenu, WhatDoTheyDoRepeatsAsOftenAsAskedWithoutTheMenu) {

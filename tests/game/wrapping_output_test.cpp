@@ -41,6 +41,8 @@ TEST(WordWrap, BreaksOnlyLinesWiderThanTheTerminalAtTheLastBlankThatFits) {
       {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9 fghi\n",
        "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9 fghi\n"},  // one column per character
       {"abcde fghij klmno pqrst uvw\n", "abcde\nfghij\nklmno\npqrst uvw\n"},
+      {"abcdefgh\tX\n", "abcdefgh\tX\n"},  // a tab near the edge stops at the last column
+      {"\033[1@\033[2~abcde fghi\n", "\033[1@\033[2~abcde fghi\n"},  // both ends of the final byte
       // A blank on one line is no place to break the next, whose word is wider than the terminal.
       {"ab cd\nefghijklmnopq\n", "ab cd\nefghijklmn\nopq\n"},
   };
@@ -70,6 +72,17 @@ TEST(WordWrap, ALineTypedAtTheTerminalStartsTheNextOneAtTheLeftEdge) {
   std::array<char, 16> buffer{};
   EXPECT_EQ(typed.readSome(buffer.data(), buffer.size()), 4u);
   EXPECT_EQ(screen.show({"abcdefghij\n"}), "Name? abcdefghij\n");
+}
+
+TEST(WordWrap, TheEndOfTheTypedInputLeavesTheCursorWhereItWas) {
+  Screen screen(10);
+  ScriptedInput keyboard("");
+  EchoedInput typed(keyboard, screen.wrapping);
+  screen.wrapping.write("Name? ");
+  std::array<char, 16> buffer{};
+  buffer[0] = '\n';  // just before the bytes handed over: nothing was typed, so it means nothing
+  EXPECT_EQ(typed.readSome(buffer.data() + 1, buffer.size() - 1), 0u);
+  EXPECT_EQ(screen.show({"abcdefghij\n"}), "Name? \nabcdefghij\n");
 }
 
 }  // namespace
