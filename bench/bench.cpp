@@ -17,9 +17,9 @@
 #include <string_view>
 #include <vector>
 
-#include "game/console.h"
-#include "game/game.h"
-#include "game/random.h"
+#include "core/console.h"
+#include "app/game.h"
+#include "core/random.h"
 #include "support/scripted_io.h"
 
 extern char** environ;

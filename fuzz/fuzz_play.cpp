@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "game/console.h"
-#include "game/game.h"
-#include "game/random.h"
+#include "core/console.h"
+#include "app/game.h"
+#include "core/random.h"
 #include "support/scripted_io.h"
 
 namespace qm::fuzz {

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "game/console.h"
+#include "core/console.h"
 
 namespace qm::art {
 

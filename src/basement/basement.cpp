@@ -7,10 +7,9 @@
 #include "basement/room.h"
 #include "basement/rooms.h"
 #include "basement/scientist.h"
-#include "game/death.h"
-#include "game/dialogue.h"
-#include "town/places.h"
-#include "town/status_report.h"
+#include "core/death.h"
+#include "core/dialogue.h"
+#include "core/status_report.h"
 
 namespace qm {
 
@@ -19,25 +18,86 @@ namespace {
 // The grid: column 1 is the east edge and row 1 the north edge.
 constexpr int kColumns = 5;
 constexpr int kRows = 4;
-constexpr int kEntryColumn = 3;
-constexpr int kEntryRow = 1;
 
-struct RoomAt {
-  int column;
-  int row;
-  RoomBlock block;
-};
+using Visit = BasementVisit;
 
-// The room blocks in the order every step tries them; (4,4) holds two, the cockpit before the
-// rats. (5,3) holds none: it shows nothing.
-constexpr std::array<RoomAt, 20> kRoomBlocks = {{
-    {2, 4, pipeRoom},        {4, 4, cockpitRoom},       {3, 1, entryRoom},
-    {5, 1, firstCrateRoom},  {1, 3, secondCrateRoom},   {1, 4, firstZombieRoom},
-    {2, 3, bookRoom},        {2, 2, secondZombieRoom},  {3, 4, scientistRoom},
-    {4, 1, firstPeonRoom},   {1, 2, firstTreasureRoom}, {5, 4, secondTreasureRoom},
-    {1, 1, firstRobotRoom},  {3, 3, secondPeonRoom},    {3, 2, bareRoom},
-    {4, 2, secondRobotRoom}, {2, 1, smellyRoom},        {5, 2, gearFloorRoom},
-    {4, 3, firstRatRoom},    {4, 4, secondRatRoom},
+// The rooms in the order every step tries them, by their place (column, row). (4,4) holds two,
+// the cockpit before the rats; (5,3) holds none: it shows nothing.
+constexpr std::array<Room, 20> kRooms = {{
+    {.column = 2, .row = 4, .block = pipeRoom},
+    {.column = 4, .row = 4, .block = cockpitRoom},
+    {.column = 3, .row = 1, .block = entryRoom},
+    {.column = 5, .row = 1, .block = crateRoom},
+    {.column = 1, .row = 3, .block = crateRoom, .doorLine = kDoorsNorthEastSouth},
+    {.column = 1,
+     .row = 4,
+     .block = zombieRoom,
+     .flag = &Visit::FirstZombieWaiting,
+     .number = &Visit::FirstZombieHealth,
+     .count = &Visit::FirstZombieDelay},
+    {.column = 2, .row = 3, .block = bookRoom},
+    {.column = 2,
+     .row = 2,
+     .block = zombieRoom,
+     .flag = &Visit::SecondZombieWaiting,
+     .number = &Visit::SecondZombieHealth,
+     .count = &Visit::SecondZombieDelay,
+     .doorLine = kDoorsNorthWestEastSouth},
+    {.column = 3, .row = 4, .block = scientistRoom},
+    {.column = 4,
+     .row = 1,
+     .block = peonRoom,
+     .flag = &Visit::FirstPeonWaiting,
+     .number = &Visit::FirstPeonHealth,
+     .doorLine = "There are doors East and South"},
+    {.column = 1,
+     .row = 2,
+     .block = treasureRoom,
+     .flag = &Visit::FirstDoorLocked,
+     .number = &Visit::FirstLockDifficulty},
+    {.column = 5,
+     .row = 4,
+     .block = treasureRoom,
+     .flag = &Visit::SecondDoorLocked,
+     .number = &Visit::SecondLockDifficulty},
+    {.column = 1,
+     .row = 1,
+     .block = automatonRoom,
+     .flag = &Visit::FirstRobotWaiting,
+     .number = &Visit::FirstRobotHealth,
+     .doorLine = "There are doors North, and West",
+     .laterVisit =
+         "There's a pile of smoldering robot here, it looks like you've been this way already...",
+     .sneakQuestion = "Try to sneak around (R) Attack it head on! (H)"},
+    {.column = 3,
+     .row = 3,
+     .block = peonRoom,
+     .flag = &Visit::SecondPeonWaiting,
+     .number = &Visit::SecondPeonHealth,
+     .doorLine = "You can go North South East and West"},
+    {.column = 3, .row = 2, .block = bareRoom},
+    {.column = 4,
+     .row = 2,
+     .block = automatonRoom,
+     .flag = &Visit::SecondRobotWaiting,
+     .number = &Visit::SecondRobotHealth,
+     .doorLine = "There are doors North West South and East",
+     .laterVisit = "There's a smoldering automaton lying on the floor, it looks like your work...",
+     .sneakQuestion = "Try to sneak around (R) Attack 'em head on! (H)"},
+    {.column = 2, .row = 1, .block = smellyRoom},
+    {.column = 5, .row = 2, .block = gearFloorRoom},
+    {.column = 4,
+     .row = 3,
+     .block = ratRoom,
+     .flag = &Visit::FirstRatsWaiting,
+     .number = &Visit::FirstRatCount,
+     .doorLine = "There are doors North, East, and West"},
+    {.column = 4,
+     .row = 4,
+     .block = ratRoom,
+     .flag = &Visit::SecondRatsWaiting,
+     .number = &Visit::SecondRatCount,
+     .doorLine = "There are doors North, East, West, and South"},
 }};
 
 // The basement's own status report: no time passes down here, and the book is not mentioned.
@@ -60,34 +120,22 @@ constexpr std::array<Direction, 4> kDirections = {{
     {'W', 1, 0},
 }};
 
-// Every entry starts a fresh basement: monsters back, doors locked, chests full.
-void resetBasement(GameState& state) {
-  for (int* flag : {&state.EntryFirstVisit, &state.FirstRobotWaiting, &state.FirstPeonWaiting,
-                    &state.FirstDoorLocked, &state.SecondZombieWaiting, &state.SecondRobotWaiting,
-                    &state.SecondPeonWaiting, &state.FirstRatsWaiting, &state.FirstZombieWaiting,
-                    &state.ScientistWaiting, &state.SecondRatsWaiting, &state.SecondDoorLocked}) {
-    *flag = 1;
-  }
-  state.BasementColumn = kEntryColumn;
-  state.BasementRow = kEntryRow;
-}
-
-RoomEnd runRoomBlocks(Context& context) {
-  const GameState& state = context.state;
-  for (const RoomAt& room : kRoomBlocks) {
-    if (room.column != state.BasementColumn || room.row != state.BasementRow) continue;
-    if (const RoomEnd end = room.block(context); end != RoomEnd::GoOn) return end;
+RoomEnd runRooms(Context& context) {
+  const BasementVisit& visit = context.state.Basement;
+  for (const Room& room : kRooms) {
+    if (room.column != visit.BasementColumn || room.row != visit.BasementRow) continue;
+    if (const RoomEnd end = room.block(context, room); end != RoomEnd::GoOn) return end;
   }
   return RoomEnd::GoOn;
 }
 
 // One line a row, north at the top and the east edge at the left, the legend beside the rows.
-void printMap(Console& console, const GameState& state) {
+void printMap(Console& console, const BasementVisit& visit) {
   constexpr std::array<const char*, kRows> kLegend = {"", "\t\t\tLegend", "\t\t[X] Player",
                                                       "\t\t[ ] Room"};
   for (int row = 1; row <= kRows; ++row) {
     for (int column = 1; column <= kColumns; ++column) {
-      const bool here = column == state.BasementColumn && row == state.BasementRow;
+      const bool here = column == visit.BasementColumn && row == visit.BasementRow;
       console.print(here ? "[X]" : "[ ]");
     }
     console.line(kLegend[row - 1]);
@@ -97,42 +145,48 @@ void printMap(Console& console, const GameState& state) {
 // Reads answers until one is a direction, then moves that way; false when the grid's edge
 // blocks it. Only the edges block: the door lines are for show.
 bool moveThroughADoor(Context& context) {
-  GameState& state = context.state;
+  BasementVisit& visit = context.state.Basement;
   Console& console = context.console;
   console.line("Where do you want to go?");
   console.line("North (N) South (S) East (E) or West (W)");
   const char letter = ask(context, "NSEW");
   const Direction& way = *std::ranges::find(kDirections, letter, &Direction::letter);
-  const int column = state.BasementColumn + way.columnStep;
-  const int row = state.BasementRow + way.rowStep;
+  const int column = visit.BasementColumn + way.columnStep;
+  const int row = visit.BasementRow + way.rowStep;
   if (column < 1 || column > kColumns || row < 1 || row > kRows) {
     console.line("There's no door that way");
     return false;
   }
-  state.BasementColumn = column;
-  state.BasementRow = row;
+  visit.BasementColumn = column;
+  visit.BasementRow = row;
   return true;
 }
 
 }  // namespace
 
+const Room& roomAt(int column, int row, RoomBlock block) {
+  return *std::ranges::find_if(kRooms, [=](const Room& room) {
+    return room.column == column && room.row == row && room.block == block;
+  });
+}
+
 void exploreBasement(Context& context) {
   GameState& state = context.state;
   Console& console = context.console;
-  while (runRoomBlocks(context) != RoomEnd::Leave) {
+  while (runRooms(context) != RoomEnd::Leave) {
     do {
       dieIfHealthGone(state);
       printStatusReport(console, state, kBasementReport);
-      printMap(console, state);
+      printMap(console, state.Basement);
     } while (!moveThroughADoor(context));
-    printMap(console, state);
+    printMap(console, state.Basement);
   }
 }
 
 void enterBasement(Context& context) {
   tell(context.console,
        {"You sneak around the Polished Pint, and slip into the basement...", kPause});
-  resetBasement(context.state);
+  context.state.Basement = BasementVisit{};  // monsters back, doors locked, chests full
   exploreBasement(context);
 }
 

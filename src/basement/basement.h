@@ -1,12 +1,21 @@
 #pragma once
 
-#include "game/context.h"
+#include "basement/room.h"
+#include "core/context.h"
 
 namespace qm {
 
+// Into the basement from the hub: a fresh basement, then its steps until the entry room or the
+// bomb leads out.
+void enterBasement(Context& context);
+
 // The basement's steps from where the player stands, with the rooms as they are: the room, the
 // death check, the status report, the map and a move, until the entry room or the bomb leads
-// out. Entering (enterBasement) resets the basement first.
+// out.
 void exploreBasement(Context& context);
+
+// The room at (column, row) whose block is `block` (one place holds two rooms): to play a room
+// alone, as the tests do.
+const Room& roomAt(int column, int row, RoomBlock block);
 
 }  // namespace qm

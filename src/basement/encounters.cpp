@@ -1,74 +1,71 @@
 #include "basement/encounters.h"
 
-#include <functional>
-#include <utility>
-
 #include "combat/fight.h"
-#include "game/counters.h"
-#include "game/dialogue.h"
+#include "core/counters.h"
+#include "core/dialogue.h"
 
 namespace qm {
 
 namespace {
 
-constexpr int kEnemyRolls = 20;  // the enemy roll is rand() % 20 + 1
-constexpr int kWornDown = 5;     // an automaton or a swarm this low is finished by a Bash
+constexpr int kWornDown = 5;  // an automaton or a swarm this low is finished by a Bash
 
 constexpr const char* kNoticed = "While you are trying to leave, he suddenly notices!";
 
-// One fight room of the basement: the enemy waiting in it and how its fight departs from the
-// common round.
-struct Encounter {
-  int& waiting;  // 1 while the fight is still to come in this visit
-  int& enemyHealth;
+// A kind of enemy of the basement: what its room tells and asks, and how its fight departs from
+// the common round.
+struct Enemy {
   const FightTable& table;  // its intro holds the lines that start the fight
-  const char* laterVisit;   // once the fight is over
+  const char* laterVisit;   // once the fight is over, unless the room says its own
   Script opening;
-  const char* sneakQuestion;
+  const char* sneakQuestion;             // unless the room asks its own
   bool (*sneaksPast)(Context& context);  // the sneak rule: true when the player gets by
-  std::function<void()> getsReady = {};  // after the fight-start lines
+  Turn getsReady = nullptr;              // after the fight-start lines
   FightRules rules = {};
-  const char* doorLine = nullptr;  // where the room has one
 };
 
-void showDoors(Console& console, const Encounter& encounter) {
-  if (encounter.doorLine) console.line(encounter.doorLine);
+void showDoors(Console& console, const Room& room) {
+  if (room.doorLine) console.line(room.doorLine);
 }
 
 // The basement fight frame. A sneak that gets by and apples that end the fight leave the enemy
 // waiting for the next visit; any other end of the rounds, the player's death included, clears
 // the room.
-RoomEnd playEncounter(Context& context, Encounter encounter) {
+RoomEnd playEncounter(Context& context, const Room& room, const Enemy& enemy) {
   Console& console = context.console;
-  if (encounter.waiting == 0) {
-    console.line(encounter.laterVisit);
-    showDoors(console, encounter);
+  int& waiting = partOf(context.state, room.flag);
+  if (waiting == 0) {
+    console.line(room.laterVisit ? room.laterVisit : enemy.laterVisit);
+    showDoors(console, room);
     return RoomEnd::GoOn;
   }
-  tell(console, encounter.opening);
-  encounter.enemyHealth = encounter.table.startingHealth;
-  if (menu(context, encounter.sneakQuestion, "RH") == 'R' && encounter.sneaksPast(context)) {
+  tell(console, enemy.opening);
+  int& enemyHealth = partOf(context.state, room.number);
+  enemyHealth = enemy.table.startingHealth;
+  const char* sneakQuestion = room.sneakQuestion ? room.sneakQuestion : enemy.sneakQuestion;
+  if (menu(context, sneakQuestion, "RH") == 'R' && enemy.sneaksPast(context)) {
     return RoomEnd::EndStep;
   }
-  tell(console, encounter.table.intro);
-  if (encounter.getsReady) encounter.getsReady();
-  encounter.rules.deathEndsGame = false;  // the step's death check acts on it
-  const FightEnd end =
-      Fight(context, encounter.table, encounter.enemyHealth, std::move(encounter.rules)).play();
-  if (end == FightEnd::ApplesThrown) return RoomEnd::EndStep;
-  encounter.waiting = 0;
-  showDoors(console, encounter);
+  tell(console, enemy.table.intro);
+  FightRules rules = enemy.rules;
+  rules.deathEndsGame = false;  // the step's death check acts on it
+  if (room.count) rules.enemyCount = &partOf(context.state, room.count);
+  Fight fight(context, enemy.table, enemyHealth, rules);
+  if (enemy.getsReady) enemy.getsReady(fight);
+  if (fight.play() == FightEnd::ApplesThrown) return RoomEnd::EndStep;
+  waiting = 0;
+  showDoors(console, room);
   return RoomEnd::GoOn;
 }
 
 // A Bash that only tells until the enemy is worn down; then it finishes it.
 void bashWhenWornDown(Fight& fight, const char* holds, const char* finishes) {
-  if (fight.enemyHealth > kWornDown) {
-    fight.console.line(holds);
+  if (fight.enemyHealth() > kWornDown) {
+    fight.console().line(holds);
     return;
   }
-  fight.console.line(finishes);
-  fight.enemyHealth = 0;
+  fight.console().line(finishes);
+  fight.enemyHealth() = 0;
 }
 
 // The zombie "Jimmy". It never lets the player sneak by. While its approach counter lasts it is
@@ -81,12 +78,18 @@ bool zombieNotices(Context& context) {
   return false;
 }
 
-void zombieTurn(Fight& fight, int& approach) {
-  fight.state.Roll = fight.context.random.draw(kEnemyRolls, 1);
-  const bool standing = fight.enemyHealth > 0;
-  if (approach > 0 && standing) fight.console.line("The monster is still walking towards you...");
+void zombieTurn(Fight& fight) {
+  int& approach = fight.enemyCount();
+  const int roll = fight.drawTurnRoll();
+  const bool standing = fight.enemyHealth() > 0;
+  if (approach > 0 && standing) fight.console().line("The monster is still walking towards you...");
   subtract(approach, 1);
-  if (approach <= 0 && standing) fight.perform(Fight::band(fight.table.enemy, fight.state.Roll));
+  if (approach <= 0 && standing) fight.perform(Fight::band(fight.table().enemy, roll));
+}
+
+void startWalking(Fight& fight) {
+  constexpr int kApproachRounds = 2;  // the counter starts at rand() % 2
+  fight.enemyCount() = fight.context().random.draw(kApproachRounds);
 }
 
 constexpr FightTable kZombie = {
@@ -128,26 +131,19 @@ constexpr FightTable kZombie = {
     .victory = {"The monster is now dead, lying on the floor"},
 };
 
-RoomEnd zombieRoom(Context& context, int& waiting, int& health, int& approach,
-                   const char* doorLine) {
-  constexpr int kApproachRounds = 2;  // the counter starts at rand() % 2
-  return playEncounter(
-      context,
-      {.waiting = waiting,
-       .enemyHealth = health,
-       .table = kZombie,
-       .laterVisit =
-           "This room is completely empty, but it looks like something was dragged off, or crawled out...",
-       .opening =
-           {"This next room is in tatters.",
-            "In the middle of the room, there's some kind of creature, that looks like it was sown together shambling around the room",
-            kPause},
-       .sneakQuestion = kSneakOrAttackHim,
-       .sneaksPast = zombieNotices,
-       .getsReady = [&context, &approach] { approach = context.random.draw(kApproachRounds); },
-       .rules = {.enemyTurn = [&approach](Fight& fight) { zombieTurn(fight, approach); }},
-       .doorLine = doorLine});
-}
+constexpr Enemy kZombieEnemy = {
+    .table = kZombie,
+    .laterVisit =
+        "This room is completely empty, but it looks like something was dragged off, or crawled out...",
+    .opening =
+        {"This next room is in tatters.",
+         "In the middle of the room, there's some kind of creature, that looks like it was sown together shambling around the room",
+         kPause},
+    .sneakQuestion = kSneakOrAttackHim,
+    .sneaksPast = zombieNotices,
+    .getsReady = startWalking,
+    .rules = {.enemyTurn = zombieTurn},
+};
 
 // The peon with the toothbrush. He looks up from his scrubbing on half the rolls, and apples
 // hurt him.
@@ -196,21 +192,15 @@ constexpr FightTable kPeon = {
     .victory = {"The peon is dead on the floor."},
 };
 
-RoomEnd peonRoom(Context& context, int& waiting, int& health, const char* doorLine) {
-  return playEncounter(
-      context,
-      {.waiting = waiting,
-       .enemyHealth = health,
-       .table = kPeon,
-       .laterVisit =
-           "This room is empty, but you get the sinking feeling you've been here before...",
-       .opening =
-           {"Inside this next room, there's a lowly peon, scrubbing the floor with a tooth brush...",
-            kPause},
-       .sneakQuestion = kSneakOrAttackHim,
-       .sneaksPast = slipsPastPeon,
-       .doorLine = doorLine});
-}
+constexpr Enemy kPeonEnemy = {
+    .table = kPeon,
+    .laterVisit = "This room is empty, but you get the sinking feeling you've been here before...",
+    .opening =
+        {"Inside this next room, there's a lowly peon, scrubbing the floor with a tooth brush...",
+         kPause},
+    .sneakQuestion = kSneakOrAttackHim,
+    .sneaksPast = slipsPastPeon,
+};
 
 // The dormant automaton. It never wakes for a sneak, it hits every round with no roll (also in
 // the round it is destroyed), and apples end its fight.
@@ -220,9 +210,9 @@ bool slipsPastAutomaton(Context& /*context*/) {
 }
 
 void grabAGear(Fight& fight) {
-  tell(fight.console, {"You slide under his legs, and grab a...", kPause, "Gear!", kPause,
-                       "This could come in handy later..."});
-  pocketGears(fight.context);
+  tell(fight.console(), {"You slide under his legs, and grab a...", kPause, "Gear!", kPause,
+                         "This could come in handy later..."});
+  pocketGears(fight.context());
 }
 
 void bashTheAutomaton(Fight& fight) {
@@ -232,12 +222,13 @@ void bashTheAutomaton(Fight& fight) {
 
 void automatonTurn(Fight& fight) {
   constexpr int kArmsHit = 5;
-  if (fight.enemyHealth > kWornDown) {
-    fight.console.line("The robot flails around at you, bashing you a couple times with his arms!");
+  if (fight.enemyHealth() > kWornDown) {
+    fight.console().line(
+        "The robot flails around at you, bashing you a couple times with his arms!");
   } else {
-    fight.console.line("The robots backhands you with its stiff arms!");
+    fight.console().line("The robots backhands you with its stiff arms!");
   }
-  subtract(fight.state.PlayerHealth, kArmsHit);
+  subtract(fight.state().PlayerHealth, kArmsHit);
 }
 
 constexpr FightTable kAutomaton = {
@@ -277,29 +268,25 @@ constexpr FightTable kAutomaton = {
                  kPause}},
 };
 
-RoomEnd automatonRoom(Context& context, int& waiting, int& health, const char* laterVisit,
-                      const char* sneakQuestion, const char* doorLine) {
+void mayNoticeAMalfunction(Fight& fight) {
   constexpr int kSharpIntellect = 5;
-  return playEncounter(
-      context,
-      {.waiting = waiting,
-       .enemyHealth = health,
-       .table = kAutomaton,
-       .laterVisit = laterVisit,
-       .opening =
-           {"The room has solid brick walls, there's a pile of gears and springs in one corner, and in the other, another automoton!",
-            kPause, "But he isn't moving..."},
-       .sneakQuestion = sneakQuestion,
-       .sneaksPast = slipsPastAutomaton,
-       .getsReady =
-           [&context] {
-             if (context.state.PlayerIntellect > kSharpIntellect) {
-               context.console.line("it doesn't look like he was supposed to do this...");
-             }
-           },
-       .rules = {.applesEndFight = true, .enemyTurn = automatonTurn},
-       .doorLine = doorLine});
+  if (fight.state().PlayerIntellect > kSharpIntellect) {
+    fight.console().line("it doesn't look like he was supposed to do this...");
+  }
 }
+
+// Each automaton's room tells its own later visit and asks its own sneak question.
+constexpr Enemy kAutomatonEnemy = {
+    .table = kAutomaton,
+    .laterVisit = nullptr,
+    .opening =
+        {"The room has solid brick walls, there's a pile of gears and springs in one corner, and in the other, another automoton!",
+         kPause, "But he isn't moving..."},
+    .sneakQuestion = nullptr,
+    .sneaksPast = slipsPastAutomaton,
+    .getsReady = mayNoticeAMalfunction,
+    .rules = {.applesEndFight = true, .enemyTurn = automatonTurn},
+};
 
 // The swarm of giant rats, whose hit points are their number. They always spot a sneak, bite by
 // half their number, and let the player escape while they eat the apples.
@@ -317,21 +304,21 @@ void bashTheRats(Fight& fight) {
 void callTheRats(Fight& fight) {
   constexpr int kTameRolls = 20;
   constexpr int kTamed = 10;
-  tell(fight.console,
+  tell(fight.console(),
        {"Using your nature skills, you call out in the rats native language...", kPause});
-  fight.state.Roll = fight.context.random.draw(kTameRolls);
-  if (fight.state.Roll >= kTamed) {
-    fight.console.line("They disperse back into the walls!");
-    fight.enemyHealth = 0;
+  fight.state().Roll = fight.context().random.draw(kTameRolls);
+  if (fight.state().Roll >= kTamed) {
+    fight.console().line("They disperse back into the walls!");
+    fight.enemyHealth() = 0;
   } else {
-    fight.console.line("You look like an idiot!");
+    fight.console().line("You look like an idiot!");
   }
 }
 
 void ratsTurn(Fight& fight) {
-  if (fight.enemyHealth <= 0) return;
-  fight.console.line("The rats jump up and bite at you!");
-  subtract(fight.state.PlayerHealth, fight.enemyHealth / 2);
+  if (fight.enemyHealth() <= 0) return;
+  fight.console().line("The rats jump up and bite at you!");
+  subtract(fight.state().PlayerHealth, fight.enemyHealth() / 2);
 }
 
 constexpr const char* kLastOfTheRats = "You cut down the last of the rats";
@@ -362,73 +349,31 @@ constexpr FightTable kRats = {
                  kPause}},
 };
 
-RoomEnd ratRoom(Context& context, int& waiting, int& count, const char* doorLine) {
-  return playEncounter(
-      context,
-      {.waiting = waiting,
-       .enemyHealth = count,
-       .table = kRats,
-       .laterVisit = "There's a couple rat carcasses on the floor",
-       .opening = {"You enter the next room, and a horde of giant rats swarms out of nowhere!"},
-       .sneakQuestion = "Try to sneak around (R) Attack them head on! (H)",
-       .sneaksPast = ratsSpotYou,
-       .rules = {.applesEndFight = true, .enemyTurn = ratsTurn},
-       .doorLine = doorLine});
-}
+constexpr Enemy kRatsEnemy = {
+    .table = kRats,
+    .laterVisit = "There's a couple rat carcasses on the floor",
+    .opening = {"You enter the next room, and a horde of giant rats swarms out of nowhere!"},
+    .sneakQuestion = "Try to sneak around (R) Attack them head on! (H)",
+    .sneaksPast = ratsSpotYou,
+    .rules = {.applesEndFight = true, .enemyTurn = ratsTurn},
+};
 
 }  // namespace
 
-RoomEnd firstZombieRoom(Context& context) {
-  GameState& state = context.state;
-  return zombieRoom(context, state.FirstZombieWaiting, state.FirstZombieHealth,
-                    state.FirstZombieDelay, nullptr);
+RoomEnd zombieRoom(Context& context, const Room& room) {
+  return playEncounter(context, room, kZombieEnemy);
 }
 
-RoomEnd secondZombieRoom(Context& context) {
-  GameState& state = context.state;
-  return zombieRoom(context, state.SecondZombieWaiting, state.SecondZombieHealth,
-                    state.SecondZombieDelay, kDoorsNorthWestEastSouth);
+RoomEnd peonRoom(Context& context, const Room& room) {
+  return playEncounter(context, room, kPeonEnemy);
 }
 
-RoomEnd firstPeonRoom(Context& context) {
-  GameState& state = context.state;
-  return peonRoom(context, state.FirstPeonWaiting, state.FirstPeonHealth,
-                  "There are doors East and South");
+RoomEnd automatonRoom(Context& context, const Room& room) {
+  return playEncounter(context, room, kAutomatonEnemy);
 }
 
-RoomEnd secondPeonRoom(Context& context) {
-  GameState& state = context.state;
-  return peonRoom(context, state.SecondPeonWaiting, state.SecondPeonHealth,
-                  "You can go North South East and West");
-}
-
-RoomEnd firstRobotRoom(Context& context) {
-  GameState& state = context.state;
-  return automatonRoom(
-      context, state.FirstRobotWaiting, state.FirstRobotHealth,
-      "There's a pile of smoldering robot here, it looks like you've been this way already...",
-      "Try to sneak around (R) Attack it head on! (H)", "There are doors North, and West");
-}
-
-RoomEnd secondRobotRoom(Context& context) {
-  GameState& state = context.state;
-  return automatonRoom(
-      context, state.SecondRobotWaiting, state.SecondRobotHealth,
-      "There's a smoldering automaton lying on the floor, it looks like your work...",
-      "Try to sneak around (R) Attack 'em head on! (H)",
-      "There are doors North West South and East");
-}
-
-RoomEnd firstRatRoom(Context& context) {
-  GameState& state = context.state;
-  return ratRoom(context, state.FirstRatsWaiting, state.FirstRatCount,
-                 "There are doors North, East, and West");
-}
-
-RoomEnd secondRatRoom(Context& context) {
-  GameState& state = context.state;
-  return ratRoom(context, state.SecondRatsWaiting, state.SecondRatCount,
-                 "There are doors North, East, West, and South");
+RoomEnd ratRoom(Context& context, const Room& room) {
+  return playEncounter(context, room, kRatsEnemy);
 }
 
 }  // namespace qm

@@ -1,14 +1,13 @@
 #include "basement/rooms.h"
 
-#include "game/counters.h"
-#include "game/dialogue.h"
+#include "core/counters.h"
+#include "core/dialogue.h"
 
 namespace qm {
 
 namespace {
 
 constexpr const char* kSearchOrMoveOn = "I'm going to search for loot (S) Let's just move on (O)";
-constexpr const char* kDoorsNorthEastSouth = "There are doors North East and South";
 constexpr const char* kDoorsSouthEastWest = "There are doors South East and West";
 
 constexpr int kGearsFound = 4;  // a find of rand() % 4 gears
@@ -70,7 +69,11 @@ RoomEnd pickLock(Context& context, int& locked, int& lockDifficulty) {
   return openChest(context, locked, DoorWay::Picked);
 }
 
-RoomEnd treasureRoom(Context& context, int& locked, int& lockDifficulty) {
+}  // namespace
+
+RoomEnd treasureRoom(Context& context, const Room& room) {
+  int& locked = partOf(context.state, room.flag);
+  int& lockDifficulty = partOf(context.state, room.number);
   Console& console = context.console;
   if (locked == 0) {
     tell(
@@ -87,29 +90,27 @@ RoomEnd treasureRoom(Context& context, int& locked, int& lockDifficulty) {
   }
 }
 
-}  // namespace
-
 void pocketGears(Context& context) {
   GameState& state = context.state;
   add(state.Gears, context.random.draw(kGearsFound));
   context.console.line("You have ", state.Gears, " gears");
 }
 
-RoomEnd entryRoom(Context& context) {
+RoomEnd entryRoom(Context& context, const Room& /*room*/) {
   GameState& state = context.state;
   Console& console = context.console;
   tell(
       console,
       {"There's a crack of sunlight coming through the ceiling, you can make out the silloutte of a couple books lying on the floor, and a spool of wire.",
        kPause, "There are wooden doors to the North, East, and West", kPause});
-  if (state.EntryFirstVisit == 0) console.line("This must be where you came in.");
-  state.EntryFirstVisit = 0;
+  if (state.Basement.EntryFirstVisit == 0) console.line("This must be where you came in.");
+  state.Basement.EntryFirstVisit = 0;
   console.line("Let's leave (L) I'm not ready to go yet (G)");
   console.line();
   return ask(context, "LG") == 'L' ? RoomEnd::Leave : RoomEnd::GoOn;
 }
 
-RoomEnd pipeRoom(Context& context) {
+RoomEnd pipeRoom(Context& context, const Room& /*room*/) {
   Console& console = context.console;
   console.line("This room has a bunch of mysterious pipes and valves in it.");
   if (menu(context, "Mess with them (M) Leave them alone (L)", "ML") == 'M') {
@@ -119,7 +120,7 @@ RoomEnd pipeRoom(Context& context) {
   return RoomEnd::GoOn;
 }
 
-RoomEnd cockpitRoom(Context& context) {
+RoomEnd cockpitRoom(Context& context, const Room& /*room*/) {
   tell(
       context.console,
       {"This room has an unfinished robot standing upright in it, it looks like it has some kind of a cockpit.",
@@ -127,18 +128,13 @@ RoomEnd cockpitRoom(Context& context) {
   return RoomEnd::GoOn;
 }
 
-RoomEnd firstCrateRoom(Context& context) {
+RoomEnd crateRoom(Context& context, const Room& room) {
   searchCrates(context);
+  if (room.doorLine) context.console.line(room.doorLine);
   return RoomEnd::GoOn;
 }
 
-RoomEnd secondCrateRoom(Context& context) {
-  searchCrates(context);
-  context.console.line(kDoorsNorthEastSouth);
-  return RoomEnd::GoOn;
-}
-
-RoomEnd bookRoom(Context& context) {
+RoomEnd bookRoom(Context& context, const Room& /*room*/) {
   Console& console = context.console;
   console.line("This room has some books strewn around the floor.");
   if (menu(context, kSearchOrMoveOn, "SO") == 'S') {
@@ -152,28 +148,20 @@ RoomEnd bookRoom(Context& context) {
   return RoomEnd::GoOn;
 }
 
-RoomEnd bareRoom(Context& context) {
+RoomEnd bareRoom(Context& context, const Room& /*room*/) {
   context.console.line("This room is completely bare");
   return RoomEnd::GoOn;
 }
 
-RoomEnd smellyRoom(Context& context) {
+RoomEnd smellyRoom(Context& context, const Room& /*room*/) {
   tell(context.console, {"This room smells awful, but its otherwise empty", kDoorsNorthEastSouth});
   return RoomEnd::GoOn;
 }
 
-RoomEnd gearFloorRoom(Context& context) {
+RoomEnd gearFloorRoom(Context& context, const Room& /*room*/) {
   tell(context.console, {"This rooms got a couple little gears on the floor",
                          "There are doors North West and South"});
   return RoomEnd::GoOn;
-}
-
-RoomEnd firstTreasureRoom(Context& context) {
-  return treasureRoom(context, context.state.FirstDoorLocked, context.state.FirstLockDifficulty);
-}
-
-RoomEnd secondTreasureRoom(Context& context) {
-  return treasureRoom(context, context.state.SecondDoorLocked, context.state.SecondLockDifficulty);
 }
 
 }  // namespace qm

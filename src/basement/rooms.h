@@ -4,17 +4,15 @@
 
 namespace qm {
 
-// The rooms of the basement that hold no fight, by their place (column, row).
-RoomEnd entryRoom(Context& context);           // (3,1), the way out
-RoomEnd pipeRoom(Context& context);            // (2,4)
-RoomEnd cockpitRoom(Context& context);         // (4,4), before its rats
-RoomEnd firstCrateRoom(Context& context);      // (5,1)
-RoomEnd secondCrateRoom(Context& context);     // (1,3)
-RoomEnd bookRoom(Context& context);            // (2,3)
-RoomEnd bareRoom(Context& context);            // (3,2)
-RoomEnd smellyRoom(Context& context);          // (2,1)
-RoomEnd gearFloorRoom(Context& context);       // (5,2)
-RoomEnd firstTreasureRoom(Context& context);   // (1,2)
-RoomEnd secondTreasureRoom(Context& context);  // (5,4)
+// The rooms of the basement that hold no fight.
+RoomEnd entryRoom(Context& context, const Room& room);  // the way out
+RoomEnd pipeRoom(Context& context, const Room& room);
+RoomEnd cockpitRoom(Context& context, const Room& room);
+RoomEnd crateRoom(Context& context, const Room& room);
+RoomEnd bookRoom(Context& context, const Room& room);
+RoomEnd bareRoom(Context& context, const Room& room);
+RoomEnd smellyRoom(Context& context, const Room& room);
+RoomEnd gearFloorRoom(Context& context, const Room& room);
+RoomEnd treasureRoom(Context& context, const Room& room);
 
 }  // namespace qm

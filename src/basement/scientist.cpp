@@ -1,16 +1,15 @@
 #include "basement/scientist.h"
 
 #include "combat/fight.h"
-#include "game/counters.h"
-#include "game/death.h"
-#include "game/dialogue.h"
-#include "game/weapons.h"
+#include "core/counters.h"
+#include "core/death.h"
+#include "core/dialogue.h"
+#include "core/weapons.h"
 
 namespace qm {
 
 namespace {
 
-constexpr int kEnemyRolls = 20;  // the suit's roll is rand() % 20 + 1
 constexpr int kLastWeakRoll = 10;
 constexpr int kMisfire = 1;
 constexpr int kSuitFinishingAt = 10;
@@ -71,11 +70,11 @@ constexpr FightTable kSuit = {
 // The suit fights on every round, wrecked or not, and a player it beats dies on the spot: before
 // the suit's fall is told and before any bomb.
 void suitTurn(Fight& fight) {
-  GameState& state = fight.state;
-  const Bands& bands = fight.table.enemy;
-  state.Roll = fight.context.random.draw(kEnemyRolls, 1);
-  fight.perform(state.Roll <= kLastWeakRoll ? bands.weak : bands.strong);
-  if (state.Roll == kMisfire) fight.perform(bands.fumble);
+  GameState& state = fight.state();
+  const Bands& bands = fight.table().enemy;
+  const int roll = fight.drawTurnRoll();
+  fight.perform(roll <= kLastWeakRoll ? bands.weak : bands.strong);
+  if (roll == kMisfire) fight.perform(bands.fumble);
   dieIfHealthGone(state);
 }
 
@@ -113,17 +112,17 @@ void setOffTheBomb(Context& context) {
   console.pause();
   offerWeapon(context, "Wily Wand", "Magic Missile");
   console.pause();
-  state.HatchStage = kQuestFinished;
+  state.HatchStage = kHatchBlownUp;
 }
 
 }  // namespace
 
-RoomEnd scientistRoom(Context& context) {
+RoomEnd scientistRoom(Context& context, const Room& /*room*/) {
   GameState& state = context.state;
   meetTheScientist(context);
-  stageFight(context, kSuit, state.SuitHealth,
+  stageFight(context, kSuit, state.Basement.SuitHealth,
              FightRules{.finishingAt = kSuitFinishingAt, .enemyTurn = suitTurn});
-  state.ScientistWaiting = 0;
+  state.Basement.ScientistWaiting = 0;
   setOffTheBomb(context);
   return RoomEnd::Leave;
 }

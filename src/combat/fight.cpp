@@ -2,10 +2,9 @@
 
 #include <array>
 #include <string_view>
-#include <utility>
 
-#include "game/counters.h"
-#include "game/death.h"
+#include "core/counters.h"
+#include "core/death.h"
 
 namespace qm {
 
@@ -39,57 +38,59 @@ constexpr int kAttackRolls = 20;
 constexpr int kFirstHit = 10;
 constexpr int kHitDamage = 5;
 
+// The enemy's roll: rand() % 20 + 1; 1 is a fumble, 2 to 10 the weak band, 11 to 20 the strong.
+constexpr int kEnemyRolls = 20;
+constexpr int kLastWeakRoll = 10;
+
 }  // namespace
 
 Fight::Fight(Context& context, const FightTable& table, int& enemyHealth, FightRules rules)
-    : context(context),
-      state(context.state),
-      console(context.console),
-      table(table),
-      enemyHealth(enemyHealth),
-      rules_(std::move(rules)) {
+    : context_(context), table_(table), enemyHealth_(enemyHealth), rules_(rules) {
   if (!rules_.enemyTurn) rules_.enemyTurn = bandedEnemyTurn;
 }
 
 FightEnd Fight::play() {
+  GameState& player = state();
   while (true) {
     playerTurn();
     if (applesThrown_) return FightEnd::ApplesThrown;
     rules_.enemyTurn(*this);
     if (rules_.allyTurn) rules_.allyTurn(*this);
-    if (enemyHealth <= 0) tell(console, table.victory);
-    if (state.PlayerHealth <= 0) {
+    if (enemyHealth_ <= 0) tell(console(), table_.victory);
+    if (player.PlayerHealth <= 0) {
       if (rules_.deathEndsGame) dieNow();
       return FightEnd::Lost;
     }
-    if (enemyHealth <= 0) return FightEnd::Won;
+    if (enemyHealth_ <= 0) return FightEnd::Won;
   }
 }
 
 void Fight::playerTurn() {
-  console.print(state.PrimaryAbility, "(1) ", state.SecondaryAbility, "(2) ");
-  if (rules_.applesOffered && state.Apples > 0) {
-    console.line("Use the apples (A)");
-    console.line();
+  const GameState& player = state();
+  console().print(player.PrimaryAbility, "(1) ", player.SecondaryAbility, "(2) ");
+  if (rules_.applesOffered && player.Apples > 0) {
+    console().line("Use the apples (A)");
+    console().line();
   } else {
-    console.line();
+    console().line();
   }
-  act(ask(context, rules_.applesOffered ? "12A" : "12"));
+  act(ask(context_, rules_.applesOffered ? "12A" : "12"));
 }
 
 void Fight::act(char answer) {
+  GameState& player = state();
   for (const Handler& handler : kHandlers) {
     if (handler.answer != answer) continue;
     if (answer == kApples) {
-      if (state.Apples <= 0) continue;
-      perform(table.*handler.action);
-      subtract(state.Apples, 1);
+      if (player.Apples <= 0) continue;
+      perform(table_.*handler.action);
+      subtract(player.Apples, 1);
       applesThrown_ = rules_.applesEndFight;
       return;
     }
-    const std::string& ability = answer == '1' ? state.PrimaryAbility : state.SecondaryAbility;
+    const std::string& ability = answer == '1' ? player.PrimaryAbility : player.SecondaryAbility;
     if (ability != handler.ability) continue;
-    perform(table.*handler.action);
+    perform(table_.*handler.action);
     return;
   }
 }
@@ -105,41 +106,48 @@ void Fight::perform(const Action& action) {
 }
 
 void Fight::perform(const Deed& deed) {
-  tell(console, deed.lines);
+  tell(console(), deed.lines);
   apply(deed.effect);
 }
 
 void Fight::apply(const Effect& effect) {
-  subtract(enemyHealth, effect.enemyLoses);
-  if (effect.enemyFalls) enemyHealth = 0;
-  subtract(state.PlayerHealth, effect.playerLoses);
-  add(state.PlayerGold, effect.goldFound);
+  GameState& player = state();
+  subtract(enemyHealth_, effect.enemyLoses);
+  if (effect.enemyFalls) enemyHealth_ = 0;
+  subtract(player.PlayerHealth, effect.playerLoses);
+  add(player.PlayerGold, effect.goldFound);
 }
 
 void Fight::strike(const Strike& lines) {
-  state.Roll = context.random.draw(kAttackRolls);
-  if (state.Roll >= kFirstHit) {
-    console.line(enemyHealth > rules_.finishingAt ? lines.wounding : lines.finishing);
-    subtract(enemyHealth, kHitDamage);
+  GameState& player = state();
+  player.Roll = context_.random.draw(kAttackRolls);
+  if (player.Roll >= kFirstHit) {
+    console().line(enemyHealth_ > rules_.finishingAt ? lines.wounding : lines.finishing);
+    subtract(enemyHealth_, kHitDamage);
   } else {
-    console.line(lines.miss);
+    console().line(lines.miss);
   }
+}
+
+int Fight::drawTurnRoll() {
+  state().Roll = context_.random.draw(kEnemyRolls, 1);
+  return state().Roll;
 }
 
 const Deed& Fight::band(const Bands& bands, int roll) {
   if (roll == 1) return bands.fumble;
-  return roll <= 10 ? bands.weak : bands.strong;
+  return roll <= kLastWeakRoll ? bands.weak : bands.strong;
 }
 
 void bandedEnemyTurn(Fight& fight) {
-  fight.state.Roll = fight.context.random.draw(20, 1);
-  if (fight.enemyHealth > 0) fight.perform(Fight::band(fight.table.enemy, fight.state.Roll));
+  const int roll = fight.drawTurnRoll();
+  if (fight.enemyHealth() > 0) fight.perform(Fight::band(fight.table().enemy, roll));
 }
 
 FightEnd stageFight(Context& context, const FightTable& table, int& enemyHealth, FightRules rules) {
   enemyHealth = table.startingHealth;
   tell(context.console, table.intro);
-  return Fight(context, table, enemyHealth, std::move(rules)).play();
+  return Fight(context, table, enemyHealth, rules).play();
 }
 
 }  // namespace qm

@@ -1,14 +1,17 @@
 #pragma once
 
-#include <functional>
 #include <variant>
 
-#include "game/context.h"
-#include "game/dialogue.h"
+#include "core/context.h"
+#include "core/dialogue.h"
 
 namespace qm {
 
 class Fight;
+
+// A turn of the enemy or of a companion, or an action with rules of its own: a small named
+// function beside its fight's table.
+using Turn = void (*)(Fight& fight);
 
 // What an action or an enemy turn does once its lines are printed.
 struct Effect {
@@ -31,9 +34,9 @@ struct Deed {
   Effect effect = {};
 };
 
-// An action with rules of its own, written as a small named function beside its fight's table.
+// An action with rules of its own.
 struct Special {
-  void (*act)(Fight& fight);
+  Turn act;
 };
 
 // An action that does nothing at all.
@@ -71,11 +74,13 @@ struct FightRules {
   // A hit on an enemy at or below this many hit points shows the finishing message.
   int finishingAt = 5;
   // The enemy's turn; the common one draws the enemy roll every round and acts while it stands.
-  std::function<void(Fight&)> enemyTurn = {};
+  Turn enemyTurn = nullptr;
   // A companion's turn after the enemy's, every round.
-  std::function<void(Fight&)> allyTurn = {};
+  Turn allyTurn = nullptr;
   // A lost fight ends the game at once; otherwise the scene decides what the death means.
   bool deathEndsGame = true;
+  // A count of the enemy's own that its turn keeps (the zombie's steps towards the player).
+  int* enemyCount = nullptr;
 };
 
 enum class FightEnd { Won, Lost, ApplesThrown };
@@ -93,23 +98,28 @@ class Fight {
   // The player's turn alone: the round prompt, the answer and the one action it picks.
   void playerTurn();
 
-  // The pieces the variations are built from.
+  // What the turns and the actions with rules of their own work with.
+  Context& context() const { return context_; }
+  GameState& state() const { return context_.state; }
+  Console& console() const { return context_.console; }
+  const FightTable& table() const { return table_; }
+  int& enemyHealth() const { return enemyHealth_; }
+  int& enemyCount() const { return *rules_.enemyCount; }
   void perform(const Action& action);
   void perform(const Deed& deed);
-  void apply(const Effect& effect);
-  void strike(const Strike& strike);
+  // The roll of a turn of the enemy or a companion, 1 to 20, kept in Roll.
+  int drawTurnRoll();
   // The band for an enemy roll of 1 to 20.
   static const Deed& band(const Bands& bands, int roll);
 
-  Context& context;
-  GameState& state;
-  Console& console;
-  const FightTable& table;
-  int& enemyHealth;
-
  private:
   void act(char answer);
+  void apply(const Effect& effect);
+  void strike(const Strike& strike);
 
+  Context& context_;
+  const FightTable& table_;
+  int& enemyHealth_;
   FightRules rules_;
   bool applesThrown_ = false;
 };

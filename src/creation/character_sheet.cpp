@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "art/portraits.h"
+#include "core/dialogue.h"
 #include "creation/steps.h"
-#include "game/dialogue.h"
 
 namespace qm::creation {
 
@@ -72,12 +72,9 @@ std::string_view rowOf(art::Picture picture, std::size_t row, std::size_t rows) 
 
 // The town's quests and welcomes start afresh with every new character.
 void prepareTown(GameState& state) {
-  state.BlacksmithFire = 1;
-  state.BlacksmithMood = 0;
-  state.FruitLadyWelcome = 3;
-  state.PintWelcome = 10;
-  state.OldManStage = 0;
-  state.HatchStage = 1;
+  setTownMoods(state, kNewcomer);
+  state.OldManStage = kOldManNotMet;
+  state.HatchStage = kHatchHidden;
   state.MessTentSearched = 0;
   state.QuartersSearched = 0;
   state.AnimalTentsSearched = 0;

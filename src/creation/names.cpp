@@ -1,8 +1,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/dialogue.h"
 #include "creation/steps.h"
-#include "game/dialogue.h"
 
 namespace qm::creation {
 

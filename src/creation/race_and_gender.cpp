@@ -1,9 +1,9 @@
 #include <array>
 #include <string_view>
 
+#include "core/counters.h"
+#include "core/dialogue.h"
 #include "creation/steps.h"
-#include "game/counters.h"
-#include "game/dialogue.h"
 
 namespace qm::creation {
 

@@ -1,9 +1,9 @@
 #include <array>
 #include <string_view>
 
+#include "core/dialogue.h"
+#include "creation/dice_prompt.h"
 #include "creation/steps.h"
-#include "game/dialogue.h"
-#include "game/dice_prompt.h"
 
 namespace qm::creation {
 

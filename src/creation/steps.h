@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/context.h"
+#include "core/context.h"
 
 // The steps of character creation, grouped by the file that holds them; createCharacter runs
 // them in their order.

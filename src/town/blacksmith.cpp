@@ -1,7 +1,7 @@
 #include "combat/fight.h"
-#include "game/counters.h"
-#include "game/dialogue.h"
-#include "town/clock.h"
+#include "core/clock.h"
+#include "core/counters.h"
+#include "core/dialogue.h"
 #include "town/places.h"
 
 namespace qm {
@@ -27,9 +27,9 @@ constexpr Script kBashPutsItOut = {
     kComesTo, kSavedMyLife};
 
 void putOutTheFire(Fight& fight, const Script& lines) {
-  tell(fight.console, lines);
-  fight.enemyHealth = 0;  // the fire is the fight's counter
-  add(fight.state.BlacksmithMood, kGratitude);
+  tell(fight.console(), lines);
+  fight.enemyHealth() = 0;  // the fire is the fight's counter
+  add(fight.state().BlacksmithMood, kGratitude);
 }
 
 void putOutBySuggestion(Fight& fight) {

@@ -2,16 +2,15 @@
 
 #include "combat/fight.h"
 #include "combat/fight_tables.h"
-#include "game/counters.h"
-#include "game/dialogue.h"
-#include "town/clock.h"
+#include "core/clock.h"
+#include "core/counters.h"
+#include "core/dialogue.h"
 #include "town/places.h"
 
 namespace qm {
 
 namespace {
 
-constexpr int kQuestOver = 0;
 constexpr int kLateHour = 20;
 constexpr int kTellingIntellect = 5;
 constexpr int kReward = 100;
@@ -89,7 +88,7 @@ Conclusion concludeFromTheClues(Context& context) {
     case 'B':
       console.line(
           "If that's true, they've probably moved onto the next town now. Oh well, I guess there's nothing we can do now...");
-      state.CircusStage = kQuestOver;
+      state.CircusStage = kCircusNoJob;
       return Conclusion::QuestSettled;
     case 'M':
       // The option line stands without a question: the cave is found either way.
@@ -141,7 +140,7 @@ void enterTheCave(Context& context) {
   add(state.PlayerGold, kReward);
   console.line("He hands you a big bag of gold, you now have ", state.PlayerGold, " gold!");
   console.pause();
-  state.CircusStage = kQuestOver;
+  state.CircusStage = kCircusNoJob;
 }
 
 }  // namespace

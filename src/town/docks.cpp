@@ -1,9 +1,9 @@
 #include <array>
 #include <string_view>
 
-#include "game/counters.h"
-#include "game/dialogue.h"
-#include "town/clock.h"
+#include "core/clock.h"
+#include "core/counters.h"
+#include "core/dialogue.h"
 #include "town/places.h"
 #include "town/sea_monster.h"
 

@@ -1,18 +1,13 @@
 #include "town/hideout.h"
 
 #include "combat/fight.h"
-#include "game/counters.h"
-#include "game/dialogue.h"
-#include "game/weapons.h"
+#include "core/counters.h"
+#include "core/dialogue.h"
+#include "core/weapons.h"
 
 namespace qm {
 
 namespace {
-
-// Set by the library once the possessed book has given Owen away; the fight with him ends the
-// quest, until the darts start it again.
-constexpr int kOwenRevealed = 4;
-constexpr int kQuestOver = 0;
 
 constexpr int kBackingDownStrength = 10;  // strength plus brawn that stares the Collective down
 constexpr int kOwensGold = 112;
@@ -55,8 +50,7 @@ constexpr Bands kLibrarianSpells = {
 
 // She casts every round after Owen's turn, also once he is down, and nothing can hurt her.
 void librarianTurn(Fight& fight) {
-  fight.state.Roll = fight.context.random.draw(20, 1);
-  fight.perform(Fight::band(kLibrarianSpells, fight.state.Roll));
+  fight.perform(Fight::band(kLibrarianSpells, fight.drawTurnRoll()));
 }
 
 void takeOwensLoot(Context& context) {
@@ -66,7 +60,7 @@ void takeOwensLoot(Context& context) {
   add(state.PlayerGold, kOwensGold);
   context.console.pause();
   offerWeapon(context, "Baleful Bludgeon", "Slash");
-  state.StrangerStage = kQuestOver;
+  state.StrangerStage = kStrangerNotMet;
 }
 
 // A death in the fight goes straight to the end screen; a win ends the quest with the loot.

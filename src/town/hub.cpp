@@ -2,11 +2,12 @@
 
 #include <string>
 
-#include "game/death.h"
-#include "game/dialogue.h"
-#include "town/clock.h"
+#include "basement/basement.h"
+#include "core/clock.h"
+#include "core/death.h"
+#include "core/dialogue.h"
+#include "core/status_report.h"
 #include "town/places.h"
-#include "town/status_report.h"
 
 namespace qm {
 
@@ -35,15 +36,15 @@ char chooseFromHub(Context& context) {
   std::string letters = "ILWBVT";
   console.print(
       "Let's get a room at an inn (I) I want to check out the Blacksmith (B) Can I go to the vendors (V) Let's check out the theatre (T) What about that library (L) Lets wait around a bit. (W)");
-  if (state.HatchStage == 0) {
+  if (state.HatchStage == kHatchFound) {
     console.print(" I want to check out that mysterious hatch (H)");
     letters += 'H';
   }
-  if (state.CircusStage == 1) {
+  if (state.CircusStage == kCircusJobTaken) {
     console.print(" Let's go to the circus camp (C)");
     letters += 'C';
   }
-  if (state.OldManStage == 1) {
+  if (state.OldManStage == kOldManWaiting) {
     console.print(" Let's see that crazy old man! (M)");
     letters += 'M';
   }

@@ -1,6 +1,6 @@
 #include "town/inn_robbery.h"
 
-#include "game/dialogue.h"
+#include "core/dialogue.h"
 
 namespace qm {
 

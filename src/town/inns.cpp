@@ -1,4 +1,4 @@
-#include "game/dialogue.h"
+#include "core/dialogue.h"
 #include "town/places.h"
 #include "town/polished_pint.h"
 #include "town/soggy_shrimp.h"
@@ -8,7 +8,7 @@ namespace qm {
 void visitInns(Context& context) {
   Console& console = context.console;
   // The basement bomb leaves the Polished Pint a crater for good.
-  const bool pintStands = context.state.HatchStage != kQuestFinished;
+  const bool pintStands = context.state.HatchStage != kHatchBlownUp;
   if (pintStands) {
     console.line(
         "The Polished Pint is more expensive looking. The Soggy Shrimp looks a little run-down but it's probably less expensive");

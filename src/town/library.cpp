@@ -4,7 +4,7 @@
 
 #include "combat/fight.h"
 #include "combat/fight_tables.h"
-#include "game/dialogue.h"
+#include "core/dialogue.h"
 #include "town/places.h"
 
 namespace qm {
@@ -58,7 +58,7 @@ void returnTheBook(Context& context) {
         "\"I sense something, a presence I've not felt in a long time...\"", kPause,
         "\"An old student of mine, Owen D. Banks, he went to the dark side of the library...\"",
         kPause, "\"You have to stop him, whatever he's doing, it is not good.\""});
-  context.state.StrangerStage = 4;
+  context.state.StrangerStage = kOwenRevealed;
 }
 
 char askLibrarian(Context& context) {

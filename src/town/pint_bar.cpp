@@ -1,9 +1,9 @@
 #include "town/pint_bar.h"
 
 #include "combat/fight.h"
-#include "game/counters.h"
-#include "game/dialogue.h"
-#include "town/clock.h"
+#include "core/clock.h"
+#include "core/counters.h"
+#include "core/dialogue.h"
 
 namespace qm {
 
@@ -16,13 +16,12 @@ constexpr int kLacertiStartingHealth = 10;
 constexpr int kBreakingFreeStrength = 5;
 constexpr int kWelcomeForBreakingFree = 5;
 constexpr int kKnowsTheLeader = 6;  // intellect that recognises Dr. Flashypants
-constexpr int kCampOpen = 1;
 
 constexpr const char* kBottomOfThePint = "You're at the bottom of the pint...";
 
 void sendTheLacertiAway(Fight& fight, const char* line) {
-  fight.console.line(line);
-  fight.state.LacertiAtBar = 0;
+  fight.console().line(line);
+  fight.state().LacertiAtBar = 0;
 }
 
 void convinceThemToLeave(Fight& fight) {
@@ -157,7 +156,7 @@ void hearAboutTheDisappearances(Context& context) {
   }
   console.line(
       "\"We built our camp by the cave to the north of the town, I'll see you there, if you're up to it\"");
-  state.CircusStage = kCampOpen;
+  state.CircusStage = kCircusJobTaken;
   tell(console, {kPause, kBottomOfThePint});
 }
 
@@ -166,7 +165,7 @@ void talkAboutTheJob(Context& context) {
   if (hearsTheOfferOut(context)) hearAboutTheDisappearances(context);
 }
 
-PintNext quarrelWithTheLacerti(Context& context) {
+Next quarrelWithTheLacerti(Context& context) {
   GameState& state = context.state;
   Console& console = context.console;
   tell(console, {"They turn around and look at you \"What are you looking at sssstupid\"", kPause,
@@ -180,35 +179,35 @@ PintNext quarrelWithTheLacerti(Context& context) {
         "Well, they've both left, and you go back to drinking. The cheery bartender goes to clean up the mess. What a weirdo!");
     state.LacertiAtBar = 0;
   } else if (!struggleWithTheLacerti(context)) {
-    return PintNext::LeaveForHub;
+    return Next::BackToHub;
   }
   talkAboutTheJob(context);
-  return PintNext::StayInInn;
+  return Next::Stay;
 }
 
 }  // namespace
 
-PintNext haveABeer(Context& context) {
+Next haveABeer(Context& context) {
   GameState& state = context.state;
   Console& console = context.console;
   console.line(
       "You approach the bar, and an eager looking bartender, with the whole striped shirt, funny arm band getup comes up and says; \"Would ya' like somthin' to drink! Five gold for a pint!\"");
   if (state.PlayerGold < kBeerPrice) {
     console.line("You don't have enough gold!");
-    return PintNext::StayInInn;
+    return Next::Stay;
   }
   if (menu(context, "Sure I'll take a beer (B) I'm good (G)", "BG") == 'G') {
-    return PintNext::StayInInn;
+    return Next::Stay;
   }
   addHours(state, kBeerHours);
   subtract(state.PlayerGold, kBeerPrice);
   console.pause();
   // Once the Lacerti have gone, the beer is drunk in peace and the player wanders off.
-  if (state.LacertiAtBar <= 0) return PintNext::LeaveForHub;
+  if (state.LacertiAtBar <= 0) return Next::BackToHub;
   console.line("The Lacerti at the bar are talking loudly and pointing at you");
   if (menu(context, "Hey! Shut your scaley mouths! (H) Do nothing (D)", "HD") == 'D') {
     tell(console, {kPause, kBottomOfThePint});
-    return PintNext::StayInInn;
+    return Next::Stay;
   }
   return quarrelWithTheLacerti(context);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/context.h"
+#include "core/context.h"
 
 namespace qm {
 
@@ -14,6 +14,5 @@ void visitLibrary(Context& context);
 void waitAround(Context& context);
 void sailWithOldMan(Context& context);
 void visitCircusCamp(Context& context);
-void enterBasement(Context& context);
 
 }  // namespace qm

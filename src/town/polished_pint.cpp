@@ -1,7 +1,7 @@
 #include "town/polished_pint.h"
 
-#include "game/counters.h"
-#include "game/dialogue.h"
+#include "core/counters.h"
+#include "core/dialogue.h"
 #include "town/inn_robbery.h"
 #include "town/pint_bar.h"
 #include "town/robot_bartender.h"
@@ -92,12 +92,12 @@ void robTheJoint(Context& context) {
   }
 }
 
-PintNext doAtInn(Context& context, char choice) {
+Next doAtInn(Context& context, char choice) {
   switch (choice) {
     case 'D': return haveABeer(context);
-    case 'R': askForARoom(context); return PintNext::LeaveForHub;
-    case 'S': robTheJoint(context); return PintNext::LeaveForHub;
-    default: return PintNext::LeaveForHub;
+    case 'R': askForARoom(context); return Next::BackToHub;
+    case 'S': robTheJoint(context); return Next::BackToHub;
+    default: return Next::BackToHub;
   }
 }
 
@@ -110,9 +110,7 @@ void visitPolishedPint(Context& context) {
     return;
   }
   describeTheInn(context);
-  PintNext next = PintNext::StayInInn;
-  while (next == PintNext::StayInInn)
-    next = doAtInn(context, askAtInn(context));
+  untilBackToHub(context, [](Context& c) { return doAtInn(c, askAtInn(c)); });
 }
 
 }  // namespace qm

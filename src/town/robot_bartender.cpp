@@ -3,10 +3,10 @@
 #include <array>
 
 #include "combat/fight.h"
-#include "game/counters.h"
-#include "game/death.h"
-#include "game/dialogue.h"
-#include "town/clock.h"
+#include "core/clock.h"
+#include "core/counters.h"
+#include "core/death.h"
+#include "core/dialogue.h"
 
 namespace qm {
 
@@ -15,7 +15,6 @@ namespace {
 constexpr int kRoomHour = 1;
 constexpr int kShrewdIntellect = 6;  // sees the automaton behind the rubber skin
 constexpr int kWeakened = 5;         // the robot's hit points from which he fights recklessly
-constexpr int kFoundTheHatch = 0;
 
 constexpr std::array<Say, 3> kReveal = {
     "All of a sudden he springs back, and points his hand at you. His fake rubber skin falls off, revealing a mess of wires and gears where his hand used to be.",
@@ -134,27 +133,27 @@ void exposeTheRobot(Context& context) {
 // Stab draws its own roll of 0 to 99: below 50 it goes in, above 50 it is blocked, and a roll of
 // exactly 50 passes without a word.
 void stabTheRobot(Fight& fight) {
-  fight.state.Roll = fight.context.random.draw(100);
-  if (fight.state.Roll > 50) {
-    fight.console.line(
+  fight.state().Roll = fight.context().random.draw(100);
+  if (fight.state().Roll > 50) {
+    fight.console().line(
         "You slash at the bartender with your knife, but he blocks it with his sword arm!");
-  } else if (fight.state.Roll < 50) {
-    fight.console.line(
+  } else if (fight.state().Roll < 50) {
+    fight.console().line(
         "You stab the bartender right in his Robo-Liver, he doubles over in simulated pain!");
-    subtract(fight.enemyHealth, 10);
+    subtract(fight.enemyHealth(), 10);
   }
 }
 
 // An arrow into a robot already weakened goes through his heart and finishes him.
 void shootTheRobot(Fight& fight) {
-  tell(fight.console,
+  tell(fight.console(),
        {"You pull out your bow, and shoot an arrow into the robot's chest!", kPause});
-  if (fight.enemyHealth <= kWeakened) {
-    fight.console.line("Your arrow went straight through his gear heart!");
-    fight.enemyHealth = 0;
+  if (fight.enemyHealth() <= kWeakened) {
+    fight.console().line("Your arrow went straight through his gear heart!");
+    fight.enemyHealth() = 0;
   } else {
-    fight.console.line("He stumbles backwards, but he stays on his feet!");
-    subtract(fight.enemyHealth, 5);
+    fight.console().line("He stumbles backwards, but he stays on his feet!");
+    subtract(fight.enemyHealth(), 5);
   }
 }
 
@@ -185,8 +184,8 @@ constexpr Deed kThrustsHisArm = {
 // The robot draws no roll: he fights harder once he is weakened. He strikes only while both
 // fighters still stand.
 void robotTurn(Fight& fight) {
-  if (fight.state.PlayerHealth <= 0 || fight.enemyHealth <= 0) return;
-  fight.perform(fight.enemyHealth > kWeakened ? kSwingsHisSwordArm : kThrustsHisArm);
+  if (fight.state().PlayerHealth <= 0 || fight.enemyHealth() <= 0) return;
+  fight.perform(fight.enemyHealth() > kWeakened ? kSwingsHisSwordArm : kThrustsHisArm);
 }
 
 // The bartender's hit points are never restored, so a robot already beaten gets one action
@@ -208,7 +207,7 @@ void getThrownOut(Context& context) {
        kPause,
        "After stumbling into the street, you notice a hatch on the side of the inn, that probably leads to the basement.  Maybe you should check it out.",
        kPause});
-  context.state.HatchStage = kFoundTheHatch;
+  context.state.HatchStage = kHatchFound;
   context.state.PintWelcome = 0;
 }
 

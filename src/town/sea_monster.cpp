@@ -2,10 +2,10 @@
 
 #include "combat/fight.h"
 #include "combat/fight_tables.h"
-#include "game/counters.h"
-#include "game/death.h"
-#include "game/dialogue.h"
-#include "game/weapons.h"
+#include "core/counters.h"
+#include "core/death.h"
+#include "core/dialogue.h"
+#include "core/weapons.h"
 
 namespace qm {
 
@@ -71,7 +71,7 @@ void raiseTheSeaMonster(Context& context) {
   // The quest is over from the moment the monster sinks, whatever the sailor says next.
   state.AchievementGotAway = 1;
   context.console.line("Achievement get; The one that got away");
-  state.OldManStage = kQuestFinished;
+  state.OldManStage = kOldManDone;
   context.console.pause();
   hearTheConfession(context);
 }

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "game/counters.h"
-#include "game/dialogue.h"
-#include "town/clock.h"
+#include "core/clock.h"
+#include "core/counters.h"
+#include "core/dialogue.h"
 #include "town/hideout.h"
 #include "town/inn_robbery.h"
 
@@ -17,18 +17,8 @@ constexpr int kDrinkHours = 3;
 constexpr int kAlePrice = 2;
 constexpr int kRoomPrice = 10;
 constexpr int kNightHealing = 10;
-constexpr int kFullHealth = 50;
 constexpr int kMorningHour = 5;
 constexpr int kWaterDamage = 4;
-
-// The stranger's quest: the darts bring him, the alley leads below, and the library sends the
-// player back to the hideout after Owen.
-constexpr int kStrangerWaiting = 1;
-constexpr int kHideoutFound = 3;
-constexpr int kOwenRevealed = 4;
-
-// Whether the player is still at the pub menu after a choice.
-enum class Next { StayInPub, LeaveForHub };
 
 char askAtPub(Context& context) {
   Console& console = context.console;
@@ -65,7 +55,7 @@ void hearTheSailorsTale(Context& context) {
   }
   tell(console, {"\"Haha! I knew you'd be up fore it!\"", kPause,
                  "\"Meet me at the docks tommorow, on my lil' dinghy, then we'll set sail!\""});
-  context.state.OldManStage = 1;
+  context.state.OldManStage = kOldManWaiting;
 }
 
 // The old sailor buys the drink; whoever hears him out is asked to help hunt his sea monster.
@@ -127,7 +117,7 @@ void orderAnAle(Context& context) {
 // The hours pass whether or not a drink is had: the sailor until his offer is taken, then ale.
 void getADrink(Context& context) {
   addHours(context.state, kDrinkHours);
-  if (context.state.OldManStage != 1) {
+  if (context.state.OldManStage != kOldManWaiting) {
     meetTheOldSailor(context);
   } else {
     orderAnAle(context);
@@ -190,10 +180,10 @@ void pickPockets(Context& context) {
 Next robTheJoint(Context& context) {
   if (picksPockets(context)) {
     pickPockets(context);
-    return Next::StayInPub;
+    return Next::Stay;
   }
   getThrownIntoTheWater(context);
-  return Next::LeaveForHub;
+  return Next::BackToHub;
 }
 
 // Out back the darts player waits, sober, and takes the player below the pub.
@@ -214,19 +204,19 @@ void findTheStranger(Context& context) {
       console,
       {"\"Right this way to the secret hideout...\"", kPause,
        "He taps on the trash can three times and it rolls back, revealing a hidden passage leading below the inn."});
-  if (context.state.HatchStage == kQuestFinished) console.line("Do all inns have this?!?");
+  if (context.state.HatchStage == kHatchBlownUp) console.line("Do all inns have this?!?");
   context.state.StrangerStage = kHideoutFound;
   enterHideout(context);
 }
 
 Next doAtPub(Context& context, char choice) {
   switch (choice) {
-    case 'D': getADrink(context); return Next::StayInPub;
-    case 'R': rentARoom(context); return Next::StayInPub;
+    case 'D': getADrink(context); return Next::Stay;
+    case 'R': rentARoom(context); return Next::Stay;
     case 'S': return robTheJoint(context);
-    case 'F': findTheStranger(context); return Next::LeaveForHub;
-    case 'H': enterHideout(context); return Next::LeaveForHub;
-    default: return Next::LeaveForHub;
+    case 'F': findTheStranger(context); return Next::BackToHub;
+    case 'H': enterHideout(context); return Next::BackToHub;
+    default: return Next::BackToHub;
   }
 }
 
@@ -240,9 +230,7 @@ void visitSoggyShrimp(Context& context) {
        kPause,
        "Inside its the den of excitement in the town, people are playing darts, exchanging fishing stories, and even dancing on the old wooden tables",
        kPause});
-  Next next = Next::StayInPub;
-  while (next == Next::StayInPub)
-    next = doAtPub(context, askAtPub(context));
+  untilBackToHub(context, [](Context& c) { return doAtPub(c, askAtPub(c)); });
 }
 
 }  // namespace qm

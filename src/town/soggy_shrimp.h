@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/context.h"
+#include "core/context.h"
 
 namespace qm {
 

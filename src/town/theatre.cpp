@@ -3,19 +3,15 @@
 
 #include "art/pictures.h"
 #include "art/poster.h"
-#include "game/counters.h"
-#include "game/death.h"
-#include "game/dialogue.h"
-#include "game/weapons.h"
+#include "core/counters.h"
+#include "core/death.h"
+#include "core/dialogue.h"
+#include "core/weapons.h"
 #include "town/places.h"
 
 namespace qm {
 
 namespace {
-
-// TheatreStage: 0 before the player agrees to help, 1 while investigating, 69 once solved.
-constexpr int kInvestigating = 1;
-constexpr int kSolved = kQuestFinished;
 
 constexpr int kTicketPrice = 15;
 constexpr int kReward = 100;
@@ -207,7 +203,7 @@ void solveTheMurder(Context& context) {
                          "Good job! You receive 100 gold, and a Silly Sceptre!"});
   offerWeapon(context, "Silly Sceptre", "Magic Missile");
   add(state.PlayerGold, kReward);
-  state.TheatreStage = kSolved;
+  state.TheatreStage = kTheatreSolved;
 }
 
 // The suspects and, if the player is ready, the accusation; true once the murder is solved. A
@@ -253,11 +249,11 @@ void investigate(Context& context) {
 void visitTheatre(Context& context) {
   GameState& state = context.state;
   Console& console = context.console;
-  if (state.TheatreStage == kSolved) {
+  if (state.TheatreStage == kTheatreSolved) {
     console.line("You've already been here, and seen the play!");
     return;
   }
-  if (state.TheatreStage == kInvestigating) {
+  if (state.TheatreStage == kTheatreInvestigating) {
     investigate(context);
     return;
   }
@@ -269,7 +265,7 @@ void visitTheatre(Context& context) {
     return;
   }
   if (!buyATicket(context) || !watchTheShow(context)) return;
-  state.TheatreStage = kInvestigating;
+  state.TheatreStage = kTheatreInvestigating;
   investigate(context);
 }
 

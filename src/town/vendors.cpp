@@ -2,10 +2,10 @@
 #include <array>
 #include <optional>
 
-#include "game/counters.h"
-#include "game/dialogue.h"
-#include "game/weapons.h"
-#include "town/clock.h"
+#include "core/clock.h"
+#include "core/counters.h"
+#include "core/dialogue.h"
+#include "core/weapons.h"
 #include "town/places.h"
 
 namespace qm {
@@ -13,7 +13,6 @@ namespace qm {
 namespace {
 
 // Where the player stands once a stall is done with them.
-enum class AfterStall { Street, Hub };
 
 // ---- The fruit stall ------------------------------------------------------------------------
 
@@ -60,13 +59,13 @@ void robTheOldLady(Context& context) {
   state.FruitLadyWelcome = 0;
 }
 
-AfterStall visitFruitStall(Context& context) {
+Next visitFruitStall(Context& context) {
   GameState& state = context.state;
   Console& console = context.console;
   // At 0, where a robbery leaves her, she still serves; one more refusal bans the player.
   if (state.FruitLadyWelcome < 0) {
     console.line("\"GET THE HECK OUT OF HERE! PAYING CUSTOMERS ONLY!\"");
-    return AfterStall::Street;
+    return Next::Stay;
   }
   tell(
       console,
@@ -82,7 +81,7 @@ AfterStall visitFruitStall(Context& context) {
       subtract(state.FruitLadyWelcome, 1);
       break;
   }
-  return AfterStall::Street;
+  return Next::Stay;
 }
 
 // ---- The weapon vendor ----------------------------------------------------------------------
@@ -104,7 +103,7 @@ constexpr int kWeaponPrice = 15;
 
 // The vendor looks at the purse before he listens to the answer: without the price, even
 // "Nothing, please" is met with the lack of gold.
-AfterStall browseWeapons(Context& context) {
+Next browseWeapons(Context& context) {
   GameState& state = context.state;
   Console& console = context.console;
   console.line("\"Here, my stock\"");
@@ -115,24 +114,24 @@ AfterStall browseWeapons(Context& context) {
       "SBWDN");
   if (state.PlayerGold < kWeaponPrice) {
     console.line("You don't have enough gold");
-    return AfterStall::Street;
+    return Next::Stay;
   }
   for (const WeaponForSale& offer : kWeaponStock) {
     if (offer.letter != letter) continue;
     subtract(state.PlayerGold, kWeaponPrice);
     equip(state, offer.weapon, offer.ability);
     console.line("\"Thank you\"");
-    return AfterStall::Hub;
+    return Next::BackToHub;
   }
-  return AfterStall::Street;
+  return Next::Stay;
 }
 
-AfterStall visitWeaponVendor(Context& context) {
+Next visitWeaponVendor(Context& context) {
   GameState& state = context.state;
   Console& console = context.console;
   if (state.WeaponVendorWelcome <= 0) {
     console.line("\"GET OUTTA HERE! PAYING CUSTOMERS ONLY!\"");
-    return AfterStall::Street;
+    return Next::Stay;
   }
   tell(console, {"The weapons vendor is a colorful looking Lacerti in ancient Lacerti armor",
                  kPause, "\"Would you like to buy some weapons?\""});
@@ -142,8 +141,8 @@ AfterStall visitWeaponVendor(Context& context) {
       console.line("He flips you over the table by your arm, and you run out of the tent.");
       subtract(state.PlayerHealth, 5);
       state.WeaponVendorWelcome = 0;
-      return AfterStall::Street;
-    default: console.line("\"Yeah sure.\""); return AfterStall::Street;
+      return Next::Stay;
+    default: console.line("\"Yeah sure.\""); return Next::Stay;
   }
 }
 
@@ -151,16 +150,13 @@ AfterStall visitWeaponVendor(Context& context) {
 
 constexpr int kDisguisePrice = 20;
 
-// A new face: every shop and inn of the town forgets what the player did, and the blacksmith's
-// fire will be burning again on the next visit there, with a friendly blacksmith inside.
+// A new face: every shop and inn of the town meets a newcomer again, and the blacksmith's fire
+// will be burning again on the next visit there; the healer and the blacksmith even take to it.
+constexpr TownMoods kNewFace{.HealerWelcome = 5, .BlacksmithMood = 10};
+
 void wearTheDisguise(GameState& state) {
   subtract(state.PlayerGold, kDisguisePrice);
-  state.FruitLadyWelcome = 3;
-  state.HealerWelcome = 5;
-  state.WeaponVendorWelcome = 5;
-  state.PintWelcome = 10;
-  state.BlacksmithFire = 1;
-  state.BlacksmithMood = 10;
+  setTownMoods(state, kNewFace);
 }
 
 void hearThePitch(Context& context) {
@@ -185,7 +181,7 @@ void hearThePitch(Context& context) {
   }
 }
 
-AfterStall visitHatSalesman(Context& context) {
+Next visitHatSalesman(Context& context) {
   Console& console = context.console;
   tell(
       console,
@@ -193,14 +189,14 @@ AfterStall visitHatSalesman(Context& context) {
        "The man managing the hat stand has a handlebar mustache, that looks like it was glued on...",
        kPause});
   // He deals only with people the old lady still likes, so robbing her shuts him up for good.
-  if (context.state.FruitLadyWelcome <= 0) return AfterStall::Hub;
+  if (context.state.FruitLadyWelcome <= 0) return Next::BackToHub;
   console.line("\"Hey man. You need somethin'.\"");
   if (menu(context, "Uh sure (S) Not today (N)", "SN") == 'N') {
     console.line("\"Sure.\"");
   } else {
     hearThePitch(context);
   }
-  return AfterStall::Street;
+  return Next::Stay;
 }
 
 // ---- The healing tent -----------------------------------------------------------------------
@@ -223,7 +219,7 @@ void getHealed(Context& context) {
   GameState& state = context.state;
   Console& console = context.console;
   tell(console, {"\"Hmmm.\"", kPause});
-  if (state.PlayerHealth == 50) {
+  if (state.PlayerHealth == kFullHealth) {
     console.line("\"You're fine! You don't need healing at all!\"");
     return;
   }
@@ -242,7 +238,7 @@ void getHealed(Context& context) {
   }
   tell(console, {"\"Thanks.\"", kPause,
                  "He waves his arm over you, and instantly all your wounds are healed"});
-  state.PlayerHealth = 50;
+  state.PlayerHealth = kFullHealth;
   add(state.HealerWelcome, 1);
   subtract(state.PlayerGold, state.Cost);
 }
@@ -264,12 +260,12 @@ void threatenTheHealer(Context& context) {
   state.HealerWelcome = 0;
 }
 
-AfterStall visitHealingTent(Context& context) {
+Next visitHealingTent(Context& context) {
   GameState& state = context.state;
   Console& console = context.console;
   if (state.HealerWelcome <= 0) {
     console.line("\"Do I need to shock you again?\"");
-    return AfterStall::Street;
+    return Next::Stay;
   }
   tell(
       console,
@@ -278,22 +274,28 @@ AfterStall visitHealingTent(Context& context) {
        "\"You don't look so good, do you need some healing?\""});
   switch (menu(context, "Yeah (Y) Hand over the gold and no one gets hurt (H) I think I'm okay (I)",
                "YHI")) {
-    case 'Y': getHealed(context); return AfterStall::Street;
-    case 'H': threatenTheHealer(context); return AfterStall::Street;
+    case 'Y': getHealed(context); return Next::Stay;
+    case 'H': threatenTheHealer(context); return Next::Stay;
     default:
       console.line("\"Well. I hope to see you back here soon.\"");
       subtract(state.HealerWelcome, 1);
-      return AfterStall::Hub;
+      return Next::BackToHub;
   }
 }
 
-AfterStall visitStall(Context& context, char letter) {
-  switch (letter) {
+// Every showing of the street menu costs an hour; the opening hours were checked on the way in
+// only, so shopping can go on past closing time.
+Next showTheStreet(Context& context) {
+  addHours(context.state, 1);
+  switch (menu(
+      context,
+      "Let's go buy some fruit (F) I need a doctor (D) Who's that shady hat salesman (H) I'm going to buy weapons (W) I'd like to try something else (I)",
+      "FDHWI")) {
     case 'F': return visitFruitStall(context);
     case 'D': return visitHealingTent(context);
     case 'H': return visitHatSalesman(context);
     case 'W': return visitWeaponVendor(context);
-    default: return AfterStall::Hub;
+    default: return Next::BackToHub;
   }
 }
 
@@ -310,16 +312,7 @@ void visitVendors(Context& context) {
        {"The vendors are set up in stalls, with huge colorful canopies along side the street",
         "There's a fruit stall, a suspicous hat salesman, a weapon vendor, and a healing tent.",
         kPause});
-  // Every showing of the street menu costs an hour; the opening hours were checked on the way
-  // in only, so shopping can go on past closing time.
-  while (true) {
-    addHours(context.state, 1);
-    const char letter = menu(
-        context,
-        "Let's go buy some fruit (F) I need a doctor (D) Who's that shady hat salesman (H) I'm going to buy weapons (W) I'd like to try something else (I)",
-        "FDHWI");
-    if (letter == 'I' || visitStall(context, letter) == AfterStall::Hub) return;
-  }
+  untilBackToHub(context, showTheStreet);
 }
 
 }  // namespace qm

@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "game/counters.h"
-#include "game/dialogue.h"
-#include "town/clock.h"
+#include "core/clock.h"
+#include "core/counters.h"
+#include "core/dialogue.h"
 #include "town/places.h"
 
 namespace qm {

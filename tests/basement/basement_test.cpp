@@ -5,11 +5,11 @@
 #include <string>
 #include <tuple>
 
+#include "core/status_report.h"
 #include "support/harness.h"
 #include "support/tables.h"
 #include "town/hub.h"
 #include "town/places.h"
-#include "town/status_report.h"
 
 namespace qm::testing {
 namespace {
@@ -22,8 +22,8 @@ constexpr std::string_view kQuestion =
     "Where do you want to go?\nNorth (N) South (S) East (E) or West (W)\n";
 
 void standAt(Harness& h, int column, int row) {
-  h.state.BasementColumn = column;
-  h.state.BasementRow = row;
+  h.state.Basement.BasementColumn = column;
+  h.state.Basement.BasementRow = row;
 }
 
 TEST(Basement, EnteringShowsTheEntryRoomThenTheBasementsOwnReportAndTheMap) {
@@ -56,14 +56,17 @@ TEST(Basement, EnteringShowsTheEntryRoomThenTheBasementsOwnReportAndTheMap) {
 TEST(Basement, DecisionsAtTheirEdges) {
   const Prepare cleared = [](GameState& s) {
     for (int* flag :
-         {&s.EntryFirstVisit, &s.FirstRobotWaiting, &s.FirstPeonWaiting, &s.FirstDoorLocked,
-          &s.SecondZombieWaiting, &s.SecondRobotWaiting, &s.SecondPeonWaiting, &s.FirstRatsWaiting,
-          &s.FirstZombieWaiting, &s.SecondRatsWaiting, &s.SecondDoorLocked}) {
+         {&s.Basement.EntryFirstVisit, &s.Basement.FirstRobotWaiting, &s.Basement.FirstPeonWaiting,
+          &s.Basement.FirstDoorLocked, &s.Basement.SecondZombieWaiting,
+          &s.Basement.SecondRobotWaiting, &s.Basement.SecondPeonWaiting,
+          &s.Basement.FirstRatsWaiting, &s.Basement.FirstZombieWaiting,
+          &s.Basement.SecondRatsWaiting, &s.Basement.SecondDoorLocked}) {
       *flag = 0;
     }
   };
   const auto at = [](int column, int row) {
-    return all({set(&GameState::BasementColumn, column), set(&GameState::BasementRow, row)});
+    return all(
+        {set(&BasementVisit::BasementColumn, column), set(&BasementVisit::BasementRow, row)});
   };
   constexpr std::string_view kNearlyDead = "Holy cow man take a hint you need some help";
   checkEdges(exploreBasement, cleared,
@@ -97,8 +100,8 @@ TEST(Basement, EachEdgeBlocksItsDirectionAndAsksAgainAfterTheReport) {
   for (const auto& [column, row, letter] : edges) {
     Harness h("x " + std::string(letter) + "\n");
     standAt(h, column, row);
-    h.state.FirstDoorLocked = 0;  // the treasure rooms ask nothing once opened
-    h.state.SecondDoorLocked = 0;
+    h.state.Basement.FirstDoorLocked = 0;  // the treasure rooms ask nothing once opened
+    h.state.Basement.SecondDoorLocked = 0;
     EXPECT_EQ(h.play(exploreBasement), Ending::InputEnded);
     const std::string out = h.output();
     EXPECT_EQ(occurrences(out, kNoDoor), 1) << letter;
@@ -106,8 +109,8 @@ TEST(Basement, EachEdgeBlocksItsDirectionAndAsksAgainAfterTheReport) {
     const std::string after = out.substr(out.find(kNoDoor));
     EXPECT_EQ(occurrences(after, kSeparator), 2) << letter;
     EXPECT_TRUE(after.ends_with("\t\t[ ] Room\n" + std::string(kQuestion))) << letter;
-    EXPECT_EQ(h.state.BasementColumn, column) << letter;
-    EXPECT_EQ(h.state.BasementRow, row) << letter;
+    EXPECT_EQ(h.state.Basement.BasementColumn, column) << letter;
+    EXPECT_EQ(h.state.Basement.BasementRow, row) << letter;
   }
 }
 
@@ -115,14 +118,14 @@ TEST(Basement, MovesFollowTheGridNotTheDoorLinesAndTheCockpitComesBeforeItsRats)
   Harness north("L\nN\n");  // the pipe room names South, East and West only
   standAt(north, 2, 4);
   north.play(exploreBasement);
-  EXPECT_EQ(north.state.BasementRow, 3);
+  EXPECT_EQ(north.state.Basement.BasementRow, 3);
   EXPECT_TRUE(hasLinesInOrder(
       north.lines(), {"There are doors South East and West", "[ ][X][ ][ ][ ]\t\t[X] Player",
                       "This room has some books strewn around the floor."}));
 
   Harness east("E\n");  // towards column 1: the marker moves left
   standAt(east, 5, 4);
-  east.state.SecondDoorLocked = 0;
+  east.state.Basement.SecondDoorLocked = 0;
   east.play(exploreBasement);
   EXPECT_TRUE(hasLinesInOrder(
       east.lines(),
@@ -139,26 +142,27 @@ TEST(Basement, LeavingAndEnteringAgainPutsEveryMonsterLockAndChestBack) {
   h.state.PrimaryAbility = "Stab";
   h.state.SecondaryAbility = "Pickpocket";
   h.state.Apples = 1;
-  h.state.SecondDoorLocked = 0;
-  h.state.ScientistWaiting = 0;
+  h.state.Basement.SecondDoorLocked = 0;
+  h.state.Basement.ScientistWaiting = 0;
   EXPECT_EQ(h.play(enterBasement), Ending::Returned);
   EXPECT_TRUE(hasLinesInOrder(
       h.lines(), {"\"Ouch bloody hail wa wuz tha met!?!\"", "The peon is dead on the floor.",
                   "There are doors East and South", std::string(kCameIn)}));
-  EXPECT_EQ(h.state.FirstPeonWaiting, 0);
-  EXPECT_EQ(h.state.FirstPeonHealth, 0);
+  EXPECT_EQ(h.state.Basement.FirstPeonWaiting, 0);
+  EXPECT_EQ(h.state.Basement.FirstPeonHealth, 0);
 
   EXPECT_EQ(h.play(enterBasement), Ending::InputEnded);
   EXPECT_EQ(occurrences(h.output(), kCameIn), 1);
   EXPECT_EQ(occurrences(h.output(), "Inside this next room, there's a lowly peon"), 2);
-  for (const int flag :
-       {h.state.FirstPeonWaiting, h.state.SecondPeonWaiting, h.state.FirstRobotWaiting,
-        h.state.SecondRobotWaiting, h.state.FirstZombieWaiting, h.state.SecondZombieWaiting,
-        h.state.FirstRatsWaiting, h.state.SecondRatsWaiting, h.state.FirstDoorLocked,
-        h.state.SecondDoorLocked, h.state.ScientistWaiting})
+  for (const int flag : {h.state.Basement.FirstPeonWaiting, h.state.Basement.SecondPeonWaiting,
+                         h.state.Basement.FirstRobotWaiting, h.state.Basement.SecondRobotWaiting,
+                         h.state.Basement.FirstZombieWaiting, h.state.Basement.SecondZombieWaiting,
+                         h.state.Basement.FirstRatsWaiting, h.state.Basement.SecondRatsWaiting,
+                         h.state.Basement.FirstDoorLocked, h.state.Basement.SecondDoorLocked,
+                         h.state.Basement.ScientistWaiting})
     EXPECT_EQ(flag, 1);
-  EXPECT_EQ(h.state.FirstPeonHealth, 10);
-  EXPECT_EQ(h.state.EntryFirstVisit, 0);
+  EXPECT_EQ(h.state.Basement.FirstPeonHealth, 10);
+  EXPECT_EQ(h.state.Basement.EntryFirstVisit, 0);
 }
 
 TEST(Basement, FromTheHatchToTheCrater) {

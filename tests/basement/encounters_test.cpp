@@ -5,7 +5,9 @@
 #include <string>
 
 #include "basement/basement.h"
+#include "basement/play_room.h"
 #include "support/harness.h"
+#include "support/players.h"
 #include "support/tables.h"
 
 namespace qm::testing {
@@ -13,24 +15,8 @@ namespace {
 
 constexpr std::string_view kRatsBite = "The rats jump up and bite at you!";
 
-void makeClass(GameState& state, std::string_view primary, std::string_view secondary) {
-  state.PrimaryAbility = primary;
-  state.SecondaryAbility = secondary;
-}
-
-// A fight room's block as a scene of its own.
-SceneRun scene(RoomBlock room) {
-  return [room](Context& c) { room(c); };
-}
-
 Prepare fighter(std::string_view primary, std::string_view secondary) {
-  return [primary, secondary](GameState& s) { makeClass(s, primary, secondary); };
-}
-
-RoomEnd runRoom(Harness& h, RoomBlock room) {
-  RoomEnd end = RoomEnd::GoOn;
-  EXPECT_EQ(h.play([&](Context& c) { end = room(c); }), Ending::Returned);
-  return end;
+  return [primary, secondary](GameState& s) { giveAbilities(s, primary, secondary); };
 }
 
 // The decisions of the fight rooms, found by reading encounters.cpp: every comparison of a flag,
@@ -46,10 +32,10 @@ TEST(Encounters, DecisionsAtTheirEdges) {
   constexpr std::string_view kScratch = "The zombie scratches you!";
   const std::string zombieFight = "\nH\n\n";  // the opening's pause, the answer, the intro's pause
   checkEdges(
-      scene(secondZombieRoom), fighter("Slash", "Bash"),
+      inRoom(2, 2, zombieRoom), fighter("Slash", "Bash"),
       {
           {"zombie flag 0: the later visit",
-           set(&GameState::SecondZombieWaiting, 0),
+           set(&BasementVisit::SecondZombieWaiting, 0),
            "",
            {},
            kZombieGone,
@@ -74,7 +60,7 @@ TEST(Encounters, DecisionsAtTheirEdges) {
            true},
       });
 
-  checkEdges(scene(firstPeonRoom), {},
+  checkEdges(inRoom(4, 1, peonRoom), {},
              {
                  {"peon sneak roll 10: slips by", {}, "\nR\n", {10}, kNoticed, false},
                  {"peon sneak roll 9: noticed", {}, "\nR\n", {9}, kNoticed, true},
@@ -84,7 +70,7 @@ TEST(Encounters, DecisionsAtTheirEdges) {
   constexpr std::string_view kRobotSmashed = "You smash the rest of the robot into bits!";
   constexpr std::string_view kBackhand = "The robots backhands you with its stiff arms!";
   const std::string robotFight = "\nH\n\n";
-  checkEdges(scene(firstRobotRoom), fighter("Slash", "Bash"),
+  checkEdges(inRoom(1, 1, automatonRoom), fighter("Slash", "Bash"),
              {
                  {"intellect 6: a malfunction",
                   set(&GameState::PlayerIntellect, 6),
@@ -108,7 +94,7 @@ TEST(Encounters, DecisionsAtTheirEdges) {
   constexpr std::string_view kRatsSmashed =
       "You smash the rest of the rats into the wall, and the survivors scurry away";
   checkEdges(
-      scene(firstRatRoom), fighter("Shoot", "Tame"),
+      inRoom(4, 3, ratRoom), fighter("Shoot", "Tame"),
       {
           {"tame roll 10: the rats disperse", {}, "H\n2\n\n", {10}, kDisperse, true},
           {"tame roll 9: they stay", {}, "H\n2\n\n", {9}, kDisperse, false},
@@ -128,8 +114,8 @@ TEST(Zombie, ACostlySneakThenAFumbleAndTwoHitsLeaveItAtMinusTwo) {
   // The approach counter starts at 1; a miss and a fumble, a wound and a tickle, then the finish
   // with a roll that would have scratched.
   Harness h("\nR\n\n1\n1\n1\n", {1, 0, 1, 10, 15, 19, 7});
-  makeClass(h.state, "Slash", "Bash");
-  EXPECT_EQ(runRoom(h, secondZombieRoom), RoomEnd::GoOn);
+  giveAbilities(h.state, "Slash", "Bash");
+  EXPECT_EQ(runRoom(h, 2, 2, zombieRoom), RoomEnd::GoOn);
   EXPECT_TRUE(hasLinesInOrder(
       h.lines(),
       {"While you are trying to leave, he suddenly notices!",
@@ -138,18 +124,18 @@ TEST(Zombie, ACostlySneakThenAFumbleAndTwoHitsLeaveItAtMinusTwo) {
        "You cut him in half like cheddar cheese!", "The monster is now dead, lying on the floor",
        "There are doors North West East and South"}));
   EXPECT_EQ(occurrences(h.output(), "The monster is still walking towards you..."), 1);
-  EXPECT_EQ(h.state.SecondZombieHealth, -2);
+  EXPECT_EQ(h.state.Basement.SecondZombieHealth, -2);
   EXPECT_EQ(h.state.PlayerHealth, 50 - 5 - 2);
-  EXPECT_EQ(h.state.SecondZombieWaiting, 0);
+  EXPECT_EQ(h.state.Basement.SecondZombieWaiting, 0);
 }
 
 TEST(Automaton, HitsInTheRoundItFallsAndTheStepsDeathCheckEndsTheGame) {
   Harness h("\nH\n\n1\n1\n1\n", {0, 10, 10});
-  makeClass(h.state, "Slash", "Bash");
+  giveAbilities(h.state, "Slash", "Bash");
   h.state.PlayerHealth = 15;
   h.state.PlayerIntellect = 6;
-  h.state.BasementColumn = 1;
-  h.state.BasementRow = 1;
+  h.state.Basement.BasementColumn = 1;
+  h.state.Basement.BasementRow = 1;
   EXPECT_EQ(h.play(exploreBasement), Ending::Died);
   EXPECT_TRUE(hasLinesInOrder(
       h.lines(),
@@ -161,27 +147,27 @@ TEST(Automaton, HitsInTheRoundItFallsAndTheStepsDeathCheckEndsTheGame) {
        "The robots backhands you with its stiff arms!"}));
   EXPECT_TRUE(h.output().ends_with("arms!\nThere are doors North, and West\n"));
   EXPECT_EQ(h.state.PlayerHealth, 0);
-  EXPECT_EQ(h.state.FirstRobotWaiting, 0);
+  EXPECT_EQ(h.state.Basement.FirstRobotWaiting, 0);
 }
 
 TEST(Automaton, ASneakAlwaysWorksAndApplesEndTheFightAfterAPickedGear) {
   Harness sneak("\nR\n");
-  EXPECT_EQ(runRoom(sneak, firstRobotRoom), RoomEnd::EndStep);
+  EXPECT_EQ(runRoom(sneak, 1, 1, automatonRoom), RoomEnd::EndStep);
   Harness h("\nH\n\n2\n\n\nA\n\n", {2});
-  makeClass(h.state, "Stab", "Pickpocket");
+  giveAbilities(h.state, "Stab", "Pickpocket");
   h.state.Apples = 1;
-  EXPECT_EQ(runRoom(h, secondRobotRoom), RoomEnd::EndStep);
+  EXPECT_EQ(runRoom(h, 4, 2, automatonRoom), RoomEnd::EndStep);
   EXPECT_TRUE(
       hasLinesInOrder(h.lines(), {"This could come in handy later...", "You have 2 gears"}));
   EXPECT_EQ(h.state.PlayerHealth, 45);  // no turn after the apples
-  EXPECT_EQ(h.state.SecondRobotWaiting + sneak.state.FirstRobotWaiting, 2);
+  EXPECT_EQ(h.state.Basement.SecondRobotWaiting + sneak.state.Basement.FirstRobotWaiting, 2);
 }
 
 TEST(Rats, BiteForHalfTheirNumberRoundedDown) {
   // Stab to 5 rats, then five Pickpockets: 4, 3, 2, 1 and none left; the swarm of 1 bites for 0.
   Harness h("H\n1\n2\n\n\n2\n\n\n2\n\n\n2\n\n\n2\n\n\n", {10});
-  makeClass(h.state, "Stab", "Pickpocket");
-  EXPECT_EQ(runRoom(h, secondRatRoom), RoomEnd::GoOn);
+  giveAbilities(h.state, "Stab", "Pickpocket");
+  EXPECT_EQ(runRoom(h, 4, 4, ratRoom), RoomEnd::GoOn);
   EXPECT_EQ(occurrences(h.output(), kRatsBite), 5);
   EXPECT_EQ(h.state.PlayerHealth, 50 - 5 - (2 + 2 + 1 + 1 + 0));
   EXPECT_TRUE(
@@ -190,17 +176,18 @@ TEST(Rats, BiteForHalfTheirNumberRoundedDown) {
 
 TEST(Rats, ApplesLetThePlayerEscapeAndTheSwarmWaitsAnewNextTime) {
   Harness h("H\nA\n\nH\n");
-  makeClass(h.state, "Stab", "Pickpocket");
+  giveAbilities(h.state, "Stab", "Pickpocket");
   h.state.Apples = 1;
+  const Room& rats = roomAt(4, 3, ratRoom);
   RoomEnd first = RoomEnd::GoOn;
   h.play([&](Context& c) {
-    first = firstRatRoom(c);
-    c.state.FirstRatCount = 4;
-    firstRatRoom(c);
+    first = rats.block(c, rats);
+    c.state.Basement.FirstRatCount = 4;
+    rats.block(c, rats);
   });
   EXPECT_EQ(first, RoomEnd::EndStep);
-  EXPECT_EQ(h.state.FirstRatsWaiting, 1);
-  EXPECT_EQ(h.state.FirstRatCount, 10);
+  EXPECT_EQ(h.state.Basement.FirstRatsWaiting, 1);
+  EXPECT_EQ(h.state.Basement.FirstRatCount, 10);
   EXPECT_EQ(occurrences(h.output(), kRatsBite), 0);
   EXPECT_TRUE(h.output().ends_with("Attack them head on! (H)\nStab(1) Pickpocket(2) \n"));
 }
@@ -216,12 +203,12 @@ TEST(Encounters, WalksAsThePlayerSeesThem) {
                          int intellect, int column, int row) {
     return [=](GameState& s) {
       s.PlayerClass = playerClass;
-      makeClass(s, primary, secondary);
+      giveAbilities(s, primary, secondary);
       s.Weapon = weapon;
       s.Apples = apples;
       s.PlayerIntellect = intellect;
-      s.BasementColumn = column;
-      s.BasementRow = row;
+      s.Basement.BasementColumn = column;
+      s.Basement.BasementRow = row;
     };
   };
   checkTranscripts({

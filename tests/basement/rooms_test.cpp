@@ -5,6 +5,7 @@
 #include <string>
 
 #include "basement/basement.h"
+#include "basement/play_room.h"
 #include "support/harness.h"
 #include "support/tables.h"
 
@@ -13,18 +14,13 @@ namespace {
 
 constexpr std::string_view kChestDoors = "There are doors North South and East";
 
-RoomEnd runRoom(Harness& h, RoomBlock room) {
-  RoomEnd end = RoomEnd::GoOn;
-  EXPECT_EQ(h.play([&](Context& c) { end = room(c); }), Ending::Returned);
-  return end;
-}
-
 // The decisions of the rooms without a fight, found by reading rooms.cpp: every answer a room
 // asks for, and every comparison of a flag, the strength, the class or the lock roll with a
 // constant. The rows play the basement from the room, so the entry room's way out shows too.
 TEST(Rooms, DecisionsAtTheirEdges) {
   const auto at = [](int column, int row) {
-    return all({set(&GameState::BasementColumn, column), set(&GameState::BasementRow, row)});
+    return all(
+        {set(&BasementVisit::BasementColumn, column), set(&BasementVisit::BasementRow, row)});
   };
   const auto as = [](std::string_view playerClass) {
     return [playerClass](GameState& s) { s.PlayerClass = playerClass; };
@@ -52,7 +48,7 @@ TEST(Rooms, DecisionsAtTheirEdges) {
                  {"pipes answer M: a hiss", at(2, 4), "M\n", {}, kHiss, true},
                  {"pipes answer L: left alone", at(2, 4), "L\n", {}, kHiss, false},
                  {"entry flag 0: came in",
-                  all({at(3, 1), set(&GameState::EntryFirstVisit, 0)}),
+                  all({at(3, 1), set(&BasementVisit::EntryFirstVisit, 0)}),
                   "\n\n",
                   {},
                   kCameIn,
@@ -61,14 +57,14 @@ TEST(Rooms, DecisionsAtTheirEdges) {
                  {"entry answer L: out", at(3, 1), "\n\nL\n", {}, kWhereTo, false},
                  {"entry answer G: stays", at(3, 1), "\n\nG\n", {}, kWhereTo, true},
                  {"first chest flag 0: taken",
-                  all({at(1, 2), set(&GameState::FirstDoorLocked, 0)}),
+                  all({at(1, 2), set(&BasementVisit::FirstDoorLocked, 0)}),
                   "",
                   {},
                   kBrokenDown,
                   true},
                  {"first chest flag 1: locked", at(1, 2), "", {}, kBrokenDown, false},
                  {"second chest flag 0: taken",
-                  all({at(5, 4), set(&GameState::SecondDoorLocked, 0)}),
+                  all({at(5, 4), set(&BasementVisit::SecondDoorLocked, 0)}),
                   "",
                   {},
                   kBrokenDown,
@@ -132,12 +128,13 @@ TEST(TreasureRoom, AThiefPicksTheLockFromFiveAndEveryoneElseFromTenForOneChestAV
                         Case{"Knight", 10, true}}) {
     Harness h("L\nO\n", {c.roll});
     h.state.PlayerClass = c.playerClass;
+    const Room& treasure = roomAt(1, 2, treasureRoom);
     RoomEnd end = RoomEnd::GoOn;
     h.play([&](Context& ctx) {
-      end = firstTreasureRoom(ctx);
-      if (end == RoomEnd::GoOn) firstTreasureRoom(ctx);  // a second look finds it empty
+      end = treasure.block(ctx, treasure);
+      if (end == RoomEnd::GoOn) treasure.block(ctx, treasure);  // a second look finds it empty
     });
-    EXPECT_EQ(h.state.FirstLockDifficulty, c.playerClass == "Thief" ? 5 : 10);
+    EXPECT_EQ(h.state.Basement.FirstLockDifficulty, c.playerClass == "Thief" ? 5 : 10);
     EXPECT_EQ(end, c.opens ? RoomEnd::GoOn : RoomEnd::EndStep) << c.playerClass << c.roll;
     EXPECT_EQ(h.state.PlayerGold, c.opens ? 140 : 40) << c.playerClass << c.roll;
     EXPECT_TRUE(h.output().ends_with(c.opens ? "it looks like you've been this way already.\n"
@@ -148,21 +145,21 @@ TEST(TreasureRoom, AThiefPicksTheLockFromFiveAndEveryoneElseFromTenForOneChestAV
 TEST(TreasureRoom, BreakingInNeedsStrengthFourAndAClosedChestLocksTheDoorAgain) {
   Harness weak("B\n");
   weak.state.PlayerStrength = 3;
-  EXPECT_EQ(runRoom(weak, secondTreasureRoom), RoomEnd::GoOn);
+  EXPECT_EQ(runRoom(weak, 5, 4, treasureRoom), RoomEnd::GoOn);
   EXPECT_TRUE(weak.output().ends_with(
       "Move on (M) \nBoy, you really need to go to the gym, the door doesn't budge!\n"));
 
   // Leaving the chest: after a broken door the door line, after a picked lock none.
   Harness broken("B\nL\n");
   broken.state.PlayerStrength = 4;
-  EXPECT_EQ(runRoom(broken, secondTreasureRoom), RoomEnd::EndStep);
+  EXPECT_EQ(runRoom(broken, 5, 4, treasureRoom), RoomEnd::EndStep);
   EXPECT_TRUE(
       broken.output().ends_with("Open it (O) Leave (L)\n" + std::string(kChestDoors) + "\n"));
   Harness picked("L\nL\n", {15});
-  EXPECT_EQ(runRoom(picked, secondTreasureRoom), RoomEnd::EndStep);
+  EXPECT_EQ(runRoom(picked, 5, 4, treasureRoom), RoomEnd::EndStep);
   EXPECT_TRUE(picked.output().ends_with("Open it (O) Leave (L)\n"));
   for (const Harness* h : {&weak, &broken, &picked}) {
-    EXPECT_EQ(h->state.SecondDoorLocked, 1);
+    EXPECT_EQ(h->state.Basement.SecondDoorLocked, 1);
     EXPECT_EQ(h->state.PlayerGold, 40);
   }
 }
@@ -170,7 +167,7 @@ TEST(TreasureRoom, BreakingInNeedsStrengthFourAndAClosedChestLocksTheDoorAgain) 
 TEST(CrateRoom, AFindOfNoGearsIsStillToldWithTheTotal) {
   Harness h("S\n", {0});
   h.state.Gears = 2;
-  EXPECT_EQ(runRoom(h, firstCrateRoom), RoomEnd::GoOn);
+  EXPECT_EQ(runRoom(h, 5, 1, crateRoom), RoomEnd::GoOn);
   EXPECT_TRUE(
       h.output().ends_with("might be useful!\nYou have 2 gears\nThe boxes are all empty\n"));
 }
@@ -186,8 +183,8 @@ TEST(Rooms, WalksAsThePlayerSeesThem) {
          s.PlayerClass = "Knight";
          s.Weapon = "Sharp Sword";
          s.PlayerStrength = 4;
-         s.BasementColumn = 5;
-         s.BasementRow = 1;
+         s.Basement.BasementColumn = 5;
+         s.Basement.BasementRow = 1;
        },
        "S\nS\nS\nS\nB\nO\nN\nS\n",
        {2}},
@@ -197,8 +194,8 @@ TEST(Rooms, WalksAsThePlayerSeesThem) {
          s.PlayerClass = "Thief";
          s.Weapon = "Deadly Dagger";
          s.Gears = 1;
-         s.BasementColumn = 1;
-         s.BasementRow = 2;
+         s.Basement.BasementColumn = 1;
+         s.Basement.BasementRow = 2;
        },
        "L\nO\nS\nO\nW\nS\n\n\nS\nM\n",
        {7}},

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "basement/play_room.h"
 #include "support/harness.h"
 #include "support/tables.h"
 
@@ -25,7 +26,7 @@ TEST(Scientist, BashHurtsOnlyThePlayerAndSlashFinishesFromTenOn) {
   h.state.PrimaryAbility = "Slash";
   h.state.SecondaryAbility = "Bash";
   h.state.Weapon = "Sturdy Sword";
-  EXPECT_EQ(h.play(scientistRoom), Ending::Returned);
+  EXPECT_EQ(h.play(inRoom(3, 4, scientistRoom)), Ending::Returned);
   EXPECT_TRUE(hasLinesInOrder(
       h.lines(),
       {"You try to smash the robot with your shield! But he smacks you back with his claw-hand!",
@@ -45,7 +46,8 @@ TEST(Scientist, ARollOfOneWrecksTheSuitButKillsAPlayerAtTenOnTheSpot) {
     h.state.PrimaryAbility = "Slash";
     h.state.SecondaryAbility = "Bash";
     h.state.PlayerHealth = health;
-    EXPECT_EQ(h.play(scientistRoom), dies ? Ending::Died : Ending::Returned) << health;
+    EXPECT_EQ(h.play(inRoom(3, 4, scientistRoom)), dies ? Ending::Died : Ending::Returned)
+        << health;
     EXPECT_TRUE(hasLinesInOrder(
         h.lines(),
         {"The scientist turns grabs you with his claw hand, and throws you against the wall!",
@@ -73,7 +75,7 @@ TEST(Scientist, DecisionsAtTheirEdges) {
   constexpr std::string_view kDraggedBack =
       "You try to run out the door, but the robot grabs you and drags you back into the room with its huge claws";
   const std::string sneak = std::string(kOpening);
-  checkEdges(scientistRoom, slasher,
+  checkEdges(inRoom(3, 4, scientistRoom), slasher,
              {
                  {"sneak answer R: dragged back", {}, sneak + "R\n", {}, kDraggedBack, true},
                  {"sneak answer H: no sneak", {}, sneak + "H\n", {}, kDraggedBack, false},
@@ -111,7 +113,7 @@ TEST(Scientist, DecisionsAtTheirEdges) {
 TEST(Scientist, TheWholeRoomAsThePlayerSeesIt) {
   checkTranscripts({
       {"scientist-bash-slash-and-the-bomb",
-       scientistRoom,
+       inRoom(3, 4, scientistRoom),
        [](GameState& s) {
          s.PrimaryAbility = "Slash";
          s.SecondaryAbility = "Bash";
@@ -119,7 +121,7 @@ TEST(Scientist, TheWholeRoomAsThePlayerSeesIt) {
        std::string(kOpening) + "R\n2\n1\n1\n1\n1\n" + bomb("E"),
        {15, 10, 15, 10, 15, 10, 15, 10, 15}},
       {"scientist-suggestion-apples-and-missiles",
-       scientistRoom,
+       inRoom(3, 4, scientistRoom),
        [](GameState& s) {
          s.PlayerClass = "Wizard";
          s.PrimaryAbility = "Magic Missile";

@@ -4,21 +4,10 @@
 
 #include "combat/fight_tables.h"
 #include "support/harness.h"
+#include "support/players.h"
 
 namespace qm::testing {
 namespace {
-
-void makeThief(GameState& state) {
-  state.PlayerClass = "Thief";
-  state.PrimaryAbility = "Stab";
-  state.SecondaryAbility = "Pickpocket";
-}
-
-void makeKnight(GameState& state) {
-  state.PlayerClass = "Knight";
-  state.PrimaryAbility = "Slash";
-  state.SecondaryAbility = "Bash";
-}
 
 // Fights the book from the given hit points (no intro).
 FightEnd fightBook(Harness& h, int bookHealth, FightRules rules = {}) {
@@ -227,14 +216,10 @@ TEST(FightRules, AHigherFinishingThresholdChangesTheMessage) {
 TEST(FightRules, TheAllyActsEveryRoundAfterTheEnemyAndBeforeTheVictoryLine) {
   Harness h("1\n", {12, 15});
   makeThief(h.state);
-  int allyTurns = 0;
   FightRules rules;
-  rules.allyTurn = [&](Fight& fight) {
-    ++allyTurns;
-    fight.console.line("the ally acts");
-  };
+  rules.allyTurn = [](Fight& fight) { fight.console().line("the ally acts"); };
   fightBook(h, 5, rules);
-  EXPECT_EQ(allyTurns, 1);
+  EXPECT_EQ(occurrences(h.output(), "the ally acts"), 1);
   EXPECT_TRUE(hasLinesInOrder(
       h.lines(), {"Your knife gets stuck in the book, and the book falls to the ground",
                   "the ally acts", "It looks like you've won..."}));
@@ -243,8 +228,8 @@ TEST(FightRules, TheAllyActsEveryRoundAfterTheEnemyAndBeforeTheVictoryLine) {
 TEST(FightRules, ASpecialActionRunsItsOwnFunction) {
   static constexpr FightTable kTable = {
       .pickpocket = Special{[](Fight& fight) {
-        fight.console.line("special");
-        fight.enemyHealth = -3;
+        fight.console().line("special");
+        fight.enemyHealth() = -3;
       }},
       .victory = {"won"},
   };

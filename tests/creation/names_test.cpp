@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "creation/dice_prompt.h"
 #include "creation/steps.h"
-#include "game/dice_prompt.h"
 #include "support/harness.h"
 
 namespace qm::testing {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "game/game.h"
+#include "app/game.h"
 
 namespace qm::testing {
 

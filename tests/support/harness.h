@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "game/console.h"
-#include "game/context.h"
-#include "game/death.h"
-#include "game/game_state.h"
+#include "core/console.h"
+#include "core/context.h"
+#include "core/death.h"
+#include "core/game_state.h"
 #include "support/scripted_io.h"
 
 namespace qm::testing {

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "game/console.h"
-#include "game/random.h"
+#include "core/console.h"
+#include "core/random.h"
 #include "support/scripted_io.h"
 
 namespace qm::testing {

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "game/console.h"
-#include "game/platform.h"
-#include "game/random.h"
+#include "core/console.h"
+#include "core/platform.h"
+#include "core/random.h"
 
 // Scripted input, captured output, scripted draws and a recording platform: what the tests, the
 // fuzz target and the benchmark run the game with. Free of any test framework.

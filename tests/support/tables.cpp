@@ -15,6 +15,10 @@ Prepare set(int GameState::*field, int value) {
   return [field, value](GameState& state) { state.*field = value; };
 }
 
+Prepare set(int BasementVisit::*field, int value) {
+  return [field, value](GameState& state) { state.Basement.*field = value; };
+}
+
 Prepare all(std::initializer_list<Prepare> steps) {
   return [list = std::vector<Prepare>(steps)](GameState& state) {
     for (const Prepare& step : list)

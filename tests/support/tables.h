@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "game/context.h"
-#include "game/game_state.h"
+#include "core/context.h"
+#include "core/game_state.h"
 
 // Table-driven checks of scenes: decision tables (each decision played at its threshold's edge)
 // and golden transcripts (a scene's whole output, pauses included).
@@ -18,8 +18,9 @@ namespace qm::testing {
 using Prepare = std::function<void(GameState&)>;
 using SceneRun = std::function<void(Context&)>;
 
-// A preparation that sets one number of the game state.
+// A preparation that sets one number of the game state, or of the basement's part of it.
 Prepare set(int GameState::*field, int value);
+Prepare set(int BasementVisit::*field, int value);
 // Preparations one after the other.
 Prepare all(std::initializer_list<Prepare> steps);
 

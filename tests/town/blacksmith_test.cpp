@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/harness.h"
+#include "support/players.h"
 #include "support/tables.h"
 #include "town/places.h"
 
@@ -9,10 +10,6 @@ namespace {
 
 constexpr std::string_view kFireMenu =
     "Rush back into the fire and try to put it out (R) Go get help, and a doctor for the blacksmith (G)";
-
-std::string pauses(int count) {
-  return std::string(count, '\n');
-}
 
 // The shop's pause and the three of the rescue from the smoke.
 const std::string kIntoTheSmoke = pauses(4);

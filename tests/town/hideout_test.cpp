@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/harness.h"
+#include "support/players.h"
 #include "support/tables.h"
 
 namespace qm::testing {
@@ -21,9 +22,9 @@ constexpr std::string_view kOwenIntro = "\n\n\n";
 constexpr std::string_view kShield =
     "Owen jumps at the librarian, but she deflects him with a magical shield!";
 
-void makeHunter(GameState& state) {
-  state.PrimaryAbility = "Shoot";
-  state.SecondaryAbility = "Tame";
+// A Hunter who has heard that Owen is the Collective's leader.
+void makeOwensHunter(GameState& state) {
+  giveAbilities(state, "Shoot", "Tame");
   state.Weapon = "Trusty Bow";
   state.StrangerStage = 4;
 }
@@ -111,7 +112,7 @@ TEST(OwenFight, OwenFallingToTheStrikeGetsNoTurnWhileTheLibrarianStillCasts) {
   // Each round: the attack roll, Owen's roll, the librarian's roll.
   Harness h(std::string(kOwenIntro) + "1\n1\n1\n1\n\n\nE\n",
             {10, 11, 1, 19, 1, 10, 12, 11, 11, 15, 2, 2});
-  makeHunter(h.state);
+  makeOwensHunter(h.state);
   h.state.OwenHealth = 7;  // the fight sets 30 itself
   EXPECT_EQ(h.play(enterHideout), Ending::Returned);
   const std::vector<std::string> lines = h.lines();
@@ -134,7 +135,7 @@ TEST(OwenFight, OwenFallingToTheStrikeGetsNoTurnWhileTheLibrarianStillCasts) {
   h.expectAllDrawsUsed();
 
   Harness declined(std::string(kOwenIntro) + "1\n1\n\n\nd\n", {10, 1, 1, 10, 1, 1});
-  makeHunter(declined.state);
+  makeOwensHunter(declined.state);
   declined.play(enterHideout);
   EXPECT_EQ(declined.state.Weapon, "Trusty Bow");
   EXPECT_EQ(declined.state.PrimaryAbility, "Shoot");
@@ -155,7 +156,7 @@ TEST(OwenFight, SecondaryActionsAndApplesHaveTheirOwnEffects) {
         Case{"Tame", 1, "A\n\n", "\"Ouch!\"", 25, 50, 40},
         Case{"Tame", 0, "a\n", "Shoot(1) Tame(2) ", 30, 50, 40}}) {
     Harness h(std::string(kOwenIntro) + std::string(c.answer), {11, 11});
-    makeHunter(h.state);
+    makeOwensHunter(h.state);
     h.state.SecondaryAbility = std::string(c.secondary);
     h.state.Apples = c.apples;
     EXPECT_EQ(h.play(enterHideout), Ending::InputEnded) << c.line;
@@ -170,7 +171,7 @@ TEST(OwenFight, SecondaryActionsAndApplesHaveTheirOwnEffects) {
 
 TEST(OwenFight, DyingGoesStraightToTheEndScreenAfterTheLibrariansTurn) {
   Harness h(std::string(kOwenIntro) + "2\n", {5, 11});
-  makeHunter(h.state);
+  makeOwensHunter(h.state);
   h.state.PlayerHealth = 5;
   EXPECT_EQ(h.play(enterHideout), Ending::Died);
   EXPECT_TRUE(h.output().ends_with("He stabs you with his knife\n" + std::string(kShield) + "\n"));

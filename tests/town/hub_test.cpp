@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/status_report.h"
 #include "support/harness.h"
 #include "support/tables.h"
-#include "town/status_report.h"
 
 namespace qm::testing {
 namespace {

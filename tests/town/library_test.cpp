@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/harness.h"
+#include "support/players.h"
 #include "support/tables.h"
 #include "town/places.h"
 
@@ -12,12 +13,6 @@ constexpr std::string_view kMenuWithBook =
     "I'd like to check out a book (B) I'd like to return a book (R) No, thank you (N)";
 constexpr std::string_view kGreeting =
     "She says \"Hello, is there anything I can help you with today?\"";
-
-void makeWizard(GameState& state) {
-  state.PlayerClass = "Wizard";
-  state.PrimaryAbility = "Magic Missile";
-  state.SecondaryAbility = "Suggestion";
-}
 
 // The library's decisions, every comparison in library.cpp of the hour or the book flag with a
 // constant, read from the code: the opening hours on both ends and the return option.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/harness.h"
+#include "support/players.h"
 #include "support/tables.h"
 #include "town/hub.h"
 #include "town/pint_bar.h"
@@ -25,42 +26,18 @@ constexpr std::string_view kGrabsArm = "One of the Lacerti grabs your arm.";
 constexpr std::string_view kToughLuck =
     "Tough luck bud, they pick you up and toss you out of the inn!";
 
-// Enough empty lines for any run of pauses before the next answer: empty lines before a word
-// are skipped, and each pause takes one line.
-const std::string kPauses = "\n\n\n\n\n\n";
-
-std::string answers(std::span<const std::string_view> words) {
-  std::string input = kPauses;
-  for (std::string_view word : words)
-    input += std::string(word) + "\n" + kPauses;
-  return input;
-}
-
-std::string answers(std::initializer_list<std::string_view> words) {
-  return answers(std::span(words.begin(), words.size()));
-}
-
-void makeHunter(GameState& state) {
-  state.PlayerClass = "Hunter";
-  state.PrimaryAbility = "Shoot";
-  state.SecondaryAbility = "Tame";
+// A Hunter of middling strength and wits.
+void makeInnHunter(GameState& state) {
+  makeHunter(state);
   state.Pronoun = "his";
   state.PlayerStrength = 7;
   state.PlayerIntellect = 5;
 }
 
-// A class with its two abilities.
-Prepare playing(std::string playerClass, std::string primary, std::string secondary) {
-  return [=](GameState& s) {
-    s.PlayerClass = playerClass;
-    s.PrimaryAbility = primary;
-    s.SecondaryAbility = secondary;
-  };
-}
-const Prepare kThief = playing("Thief", "Stab", "Pickpocket");
-const Prepare kWizard = playing("Wizard", "Magic Missile", "Suggestion");
-const Prepare kKnight = playing("Knight", "Slash", "Bash");
-const Prepare kHunter = playing("Hunter", "Shoot", "Tame");
+const Prepare kThief = makeThief;
+const Prepare kWizard = makeWizard;
+const Prepare kKnight = makeKnight;
+const Prepare kHunter = makeHunter;
 
 void haveABeerAtTheBar(Context& context) {
   haveABeer(context);
@@ -189,7 +166,7 @@ constexpr std::string_view kCamp =
 TEST(PolishedPint, DecisionsOfTheBeerTheLacertiAndTheJob) {
   // A hunter with the price of a beer: strength 7, intellect 5.
   const Prepare base = [](GameState& s) {
-    makeHunter(s);
+    makeInnHunter(s);
     s.PlayerGold = 5;
   };
   const auto stats = [](int strength, int intellect) {
@@ -334,7 +311,7 @@ TEST(PintRoom, EveryWayToTheRoomEndsInTheRevealAndTheFight) {
 
 TEST(PintRobotFight, ShootHalvesAFreshRobotAndFinishesAWeakOneWhileHeHitsBackByHisHealth) {
   Harness h(answers({"R", "P", "1", "1"}));
-  makeHunter(h.state);
+  makeInnHunter(h.state);
   h.state.Apples = 2;
   EXPECT_EQ(h.play(visitPolishedPint), Ending::Returned);
   const std::vector<std::string> lines = h.lines();
@@ -355,7 +332,7 @@ TEST(PintRobotFight, ShootHalvesAFreshRobotAndFinishesAWeakOneWhileHeHitsBackByH
 
 TEST(PintRobotFight, AStabRollOfFiftyDoesNothingAndOnlyOneAndTwoAreAnswers) {
   Harness h(answers({"R", "P", "A", "a", "3", "1", "1"}), {50, 49});
-  makeHunter(h.state);
+  makeInnHunter(h.state);
   h.state.PrimaryAbility = "Stab";
   h.state.SecondaryAbility = "Pickpocket";
   h.state.Apples = 1;
@@ -377,7 +354,7 @@ TEST(PintRobotFight, BelowZeroDiesAtOnceButExactlyZeroIsThrownOutFirst) {
   for (const auto& [health, ending] :
        {std::pair{5, Ending::Died}, std::pair{10, Ending::Returned}}) {
     Harness h(answers({"R", "P", "2"}));
-    makeHunter(h.state);
+    makeInnHunter(h.state);
     h.state.SecondaryAbility = "Bash";
     h.state.PlayerHealth = health;
     EXPECT_EQ(h.play(visitPolishedPint), ending) << health;
@@ -387,7 +364,7 @@ TEST(PintRobotFight, BelowZeroDiesAtOnceButExactlyZeroIsThrownOutFirst) {
 }
 
 void makeDrinker(GameState& state, int strength, int intellect) {
-  makeHunter(state);
+  makeInnHunter(state);
   state.PlayerStrength = strength;
   state.PlayerIntellect = intellect;
   state.PlayerGold = 5;
@@ -588,7 +565,7 @@ TEST(PintPlay, FromTheRoomRequestToTheHatchOnTheHubMenu) {
 
 TEST(PintPlay, AfterTheDisguiseARoomMeetsTheRobotAlreadyDown) {
   Harness h(answers({"R", "P", "2"}));
-  makeHunter(h.state);
+  makeInnHunter(h.state);
   h.state.BartenderHealth = 0;
   h.state.PintWelcome = 10;
   h.state.HatchStage = 0;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "support/harness.h"
+#include "support/players.h"
 #include "support/tables.h"
 #include "town/places.h"
 
@@ -13,10 +14,6 @@ namespace {
 
 constexpr std::string_view kInvestigationMenu =
     "You can look backstage (B) in the dressing rooms (D) or on the stage (S) Review suspects (R) or you can come back later (L) ";
-
-std::string pauses(int count) {
-  return std::string(count, '\n');
-}
 
 // The poster's two pauses, the ticket, the show, staying and agreeing to help.
 const std::string kShowAndAgree = pauses(2) + "S\n" + pauses(7) + "S\n" + pauses(3) + "S\n";

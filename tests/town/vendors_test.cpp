@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/harness.h"
+#include "support/players.h"
 #include "support/tables.h"
 #include "town/places.h"
 
@@ -10,10 +11,6 @@ namespace {
 constexpr std::string_view kStreetMenu =
     "Let's go buy some fruit (F) I need a doctor (D) Who's that shady hat salesman (H) I'm going to buy weapons (W) I'd like to try something else (I)";
 constexpr std::string_view kFruitBan = "\"GET THE HECK OUT OF HERE! PAYING CUSTOMERS ONLY!\"";
-
-std::string pauses(int count) {
-  return std::string(count, '\n');
-}
 
 // A visit in the opening hours, with the pause on the way in already answered.
 struct Street : Harness {

@@ -1,0 +1,96 @@
+#include "app/game.h"
+
+#include "app/end_screen.h"
+#include "art/pictures.h"
+#include "core/context.h"
+#include "core/death.h"
+#include "creation/creation.h"
+#include "town/hub.h"
+
+namespace qm {
+
+namespace {
+
+int rollTwoDice(RandomSource& random) {
+  const int first = random.draw(6);
+  const int second = random.draw(6);
+  return first + second + 2;
+}
+
+void printTitleScreen(Console& console) {
+  console.line("Quillmarrow, a ", " text adventure game");
+  console.line("From Vontessa");
+  art::draw(console, art::kCastle);
+  console.line("Let's create a character!");
+  console.line();
+  console.pause();
+}
+
+// Start-up, also the target of a restart: a fresh seed, the title, every variable at its
+// initial value, new stats and the title screen.
+void startUp(Context& context) {
+  context.random.reseed();
+  context.platform.setWindowTitle("Quillmarrow");
+  context.state = GameState{};
+  context.state.PlayerStrength = rollTwoDice(context.random);
+  context.state.PlayerIntellect = rollTwoDice(context.random);
+  context.state.PlayerBrawn = rollTwoDice(context.random);
+  printTitleScreen(context.console);
+}
+
+void arriveInSandpoint(Context& context) {
+  Console& console = context.console;
+  console.line("Now, your adventure begins!");
+  console.pause();
+  console.line("After meandering up the coast, you arrive at a small town");
+  console.pause();
+  console.line("Your adventure begins in here in Sandpoint");
+  console.pause();
+  art::draw(console, art::kSandpoint);
+  console.pause();
+  console.line(
+      "In Sandpoint there's two inns The Polished Pint and The Soggy Shrimp, there's also a Blacksmith, a quaint Library, a Theater, and a couple vendors along the street.");
+  console.pause();
+  context.state.ClockHour = 6;
+}
+
+[[noreturn]] void playThrough(Context& context) {
+  do {
+    startUp(context);
+  } while (!createCharacter(context));
+  context.console.pause();
+  context.state.AchievementHooligans = 0;
+  context.state.AchievementBlastwright = 0;
+  context.state.AchievementGotAway = 0;
+  arriveInSandpoint(context);
+  runHub(context);
+}
+
+// The game until the player's death or the end of the input, with everything it said handed over.
+void playToTheEnd(Context& context) {
+  try {
+    try {
+      playThrough(context);
+    } catch (const PlayerDied&) {
+      showEndScreen(context);
+    }
+  } catch (const InputClosed&) {
+    context.console.endOpenLine();
+  }
+  context.console.flush();
+}
+
+}  // namespace
+
+int runGame(Console& console, RandomSource& random, Platform& platform) {
+  GameState state;
+  Context context{state, console, random, platform};
+  try {
+    playToTheEnd(context);
+  } catch (const OutputFailed&) {
+    return kOutputFailedStatus;
+  }
+  return 0;
+}
+
+}  // namespace qm

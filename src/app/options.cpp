@@ -1,0 +1,90 @@
+#include "app/options.h"
+
+#include <charconv>
+#include <limits>
+#include <ostream>
+#include <utility>
+
+#include "app/version.h"
+
+namespace qm {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: quillmarrow [--seed N]\n"
+    "       quillmarrow --help | --version\n"
+    "Play Quillmarrow, a text adventure for the console.\n"
+    "\n"
+    "  --seed N   start the random numbers from N (0 to 4294967295) instead of the clock,\n"
+    "             so the same N and the same answers play the same game again\n"
+    "  --help     show this help and exit\n"
+    "  --version  show the version and exit\n";
+
+static_assert(std::numeric_limits<unsigned>::max() == 4294967295u,
+              "the usage text and the seed error name the largest seed");
+
+constexpr int kStatusUsageError = 2;
+
+CommandLine only(CommandLine::Action action, std::string error = {}) {
+  CommandLine commandLine;
+  commandLine.action = action;
+  commandLine.error = std::move(error);
+  return commandLine;
+}
+
+CommandLine refused(std::string error) {
+  return only(CommandLine::Action::Refuse, std::move(error));
+}
+
+// A seed is written in decimal digits alone: no sign, no blanks, nothing after it.
+std::optional<unsigned> parseSeed(std::string_view text) {
+  unsigned seed = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, seed);
+  if (text.empty() || error != std::errc{} || stop != end) return std::nullopt;
+  return seed;
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(std::span<const std::string_view> arguments) {
+  constexpr std::string_view kSeedOption = "--seed";
+  CommandLine commandLine;
+  for (std::size_t next = 0; next < arguments.size(); ++next) {
+    const std::string_view argument = arguments[next];
+    if (argument == "--help") return only(CommandLine::Action::ShowHelp);
+    if (argument == "--version") return only(CommandLine::Action::ShowVersion);
+    std::string_view seedText;
+    if (argument == kSeedOption) {
+      if (next + 1 == arguments.size()) return refused("option '--seed' needs a number");
+      seedText = arguments[++next];
+    } else if (argument.starts_with("--seed=")) {
+      seedText = argument.substr(kSeedOption.size() + 1);
+    } else {
+      return refused("unknown option '" + std::string(argument) + "'");
+    }
+    if (commandLine.seed) return refused("option '--seed' given twice");
+    commandLine.seed = parseSeed(seedText);
+    if (!commandLine.seed) {
+      return refused("invalid seed '" + std::string(seedText) +
+                     "': give a whole number from 0 to 4294967295");
+    }
+  }
+  return commandLine;
+}
+
+std::optional<int> answerWithoutPlaying(const CommandLine& commandLine, std::ostream& out,
+                                        std::ostream& err) {
+  switch (commandLine.action) {
+    case CommandLine::Action::Play: return std::nullopt;
+    case CommandLine::Action::ShowHelp: out << kUsage; return 0;
+    case CommandLine::Action::ShowVersion: out << "quillmarrow " << kVersion << '\n'; return 0;
+    case CommandLine::Action::Refuse:
+      err << "quillmarrow: " << commandLine.error << '\n' << kUsage;
+      return kStatusUsageError;
+  }
+  return kStatusUsageError;
+}
+
+}  // namespace qm

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "core/console.h"
+#include "core/platform.h"
+
+// What the program needs of the system it runs on, besides the game: its standard streams, its
+// terminal or console window. Each system implements it in a folder of its own under platform/,
+// and the build takes the folder of the system it builds for.
+namespace qm {
+
+// Standard input, read as it arrives. A read interrupted by a signal is tried again, and a
+// non-blocking input with nothing in it yet is waited on: only a real end of input (or an input
+// that cannot be read at all) ends it.
+class StandardInput final : public InputSource {
+ public:
+  static constexpr int kStandardInput = 0;
+
+  explicit StandardInput(int descriptor = kStandardInput);
+  std::size_t readSome(char* buffer, std::size_t size) override;
+
+ private:
+  int descriptor_;
+};
+
+// Standard output. A write that cannot be done ends the game: a reader that has gone away is
+// left quietly, any other failure is reported in one line on standard error. Either way the
+// sink throws OutputFailed. A full non-blocking output is waited on.
+class StandardOutput final : public OutputSink {
+ public:
+  static constexpr int kStandardOutput = 1;
+
+  explicit StandardOutput(int descriptor = kStandardOutput);
+  void write(std::string_view bytes) override;
+
+ private:
+  int descriptor_;
+};
+
+// Standard input, output and error carry their bytes as they are, with no translation of line
+// ends on any system; called once before anything is read or written.
+void useBinaryStandardStreams();
+
+bool standardInputIsTerminal();
+bool standardOutputIsTerminal();
+
+// The width of the terminal that standard output shows, in columns: read at start-up and again
+// after each resize (SIGWINCH on POSIX; Windows asks its console each time). 0 when standard
+// output is not a terminal or its width is unknown.
+class TerminalWidth {
+ public:
+  TerminalWidth();
+  ~TerminalWidth();
+  TerminalWidth(const TerminalWidth&) = delete;
+  TerminalWidth& operator=(const TerminalWidth&) = delete;
+
+  std::size_t columns();
+
+ private:
+  std::size_t columns_;
+};
+
+// The console or terminal the game runs in: the window title (set at start-up, the one shown
+// before put back when the game ends, Ctrl-C included) and the beep.
+//
+// On a POSIX terminal the title is set with the terminal's escape sequences, only where the
+// terminal takes titles (a terminal named by TERM and not "dumb"), and the old title is kept on
+// the terminal's title stack; the beep is left out, since a beep of frequency 0 is at most a
+// pause. On Windows the console's own title and beep calls are used.
+class ConsolePlatform final : public Platform {
+ public:
+  explicit ConsolePlatform(Console& console);
+  ~ConsolePlatform() override;
+  ConsolePlatform(const ConsolePlatform&) = delete;
+  ConsolePlatform& operator=(const ConsolePlatform&) = delete;
+
+  void setWindowTitle(std::string_view title) override;
+  void beep(int frequency, int milliseconds) override;
+
+ private:
+  Console& console_;
+  bool setsTitles_;
+};
+
+}  // namespace qm

@@ -1,0 +1,115 @@
+#include "core/console.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace qm {
+
+namespace {
+
+bool separatesWords(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+}  // namespace
+
+Console::Console(InputSource& input, OutputSink& output) : input_(input), output_(output) {}
+
+Console::~Console() {
+  try {
+    flush();
+  } catch (const OutputFailed&) {
+    // Nobody is there to tell: the output is lost either way.
+  }
+}
+
+// Hands the full buffer over; a text larger than the whole buffer goes straight to the sink but
+// for the piece that fits, so `bytes` always fits afterwards.
+void Console::makeRoomFor(std::string_view& bytes) {
+  flush();
+  while (bytes.size() > pending_.size()) {
+    output_.write(bytes.substr(0, pending_.size()));
+    bytes.remove_prefix(pending_.size());
+  }
+}
+
+void Console::control(std::string_view bytes) {
+  gather(bytes);
+}
+
+void Console::endOpenLine() {
+  if (lineOpen_) append("\n");
+}
+
+void Console::flush() {
+  if (pendingSize_ == 0) return;
+  const std::string_view bytes(pending_.data(), pendingSize_);
+  pendingSize_ = 0;  // whether or not the sink takes them, they are gone from here
+  output_.write(bytes);
+}
+
+bool Console::refill() {
+  if (inputEnded_) return false;
+  flush();  // the game is about to wait: everything it said must be on the screen
+  inputStart_ = 0;
+  inputEnd_ = input_.readSome(inputBuffer_.data(), inputBuffer_.size());
+  if (inputEnd_ == 0) inputEnded_ = true;
+  return inputEnd_ > 0;
+}
+
+bool Console::readLine(std::string& line) {
+  line.clear();
+  bool readAnything = false;
+  while (true) {
+    if (inputStart_ == inputEnd_ && !refill()) return readAnything;
+    readAnything = true;
+    const char* start = inputBuffer_.data() + inputStart_;
+    const std::size_t available = inputEnd_ - inputStart_;
+    const void* newline = std::memchr(start, '\n', available);
+    const std::size_t length =
+        newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - start) : available;
+    const std::size_t room = kMaxLineLength - std::min(line.size(), kMaxLineLength);
+    line.append(start, std::min(length, room));
+    inputStart_ += newline ? length + 1 : length;
+    if (newline) return true;
+  }
+}
+
+std::string Console::readWord() {
+  while (true) {
+    while (wordPosition_ < currentLine_.size() && separatesWords(currentLine_[wordPosition_])) {
+      ++wordPosition_;
+    }
+    if (wordPosition_ < currentLine_.size()) {
+      const std::size_t start = wordPosition_;
+      while (wordPosition_ < currentLine_.size() && !separatesWords(currentLine_[wordPosition_])) {
+        ++wordPosition_;
+      }
+      return currentLine_.substr(start, wordPosition_ - start);
+    }
+    wordPosition_ = 0;
+    if (!readLine(currentLine_)) throw InputClosed{};
+  }
+}
+
+std::optional<int> Console::readNumber() {
+  const std::string word = readWord();
+  int value = 0;
+  const char* end = word.data() + word.size();
+  auto [stop, error] = std::from_chars(word.data(), end, value);
+  if (error != std::errc{} || stop != end) return std::nullopt;
+  return value;
+}
+
+void Console::pause() {
+  append("\n");
+  barePause();
+}
+
+void Console::barePause() {
+  append(kPausePrompt);
+  if (!readLine(pauseLine_)) throw InputClosed{};
+  append("\n");
+}
+
+}  // namespace qm

@@ -1,0 +1,67 @@
+#include "app/system.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <string>
+
+namespace qm {
+
+namespace {
+
+// True when the call that failed with `error` can be made again: at once after a signal, and
+// once the descriptor is ready when it is a non-blocking one that was not.
+bool readyToRetry(int error, int descriptor, short readiness) {
+  if (error == EINTR) return true;
+  if (error != EAGAIN && error != EWOULDBLOCK) return false;
+  pollfd waiting = {.fd = descriptor, .events = readiness, .revents = 0};
+  while (::poll(&waiting, 1, -1) < 0) {
+    if (errno != EINTR) return false;
+  }
+  return true;
+}
+
+void reportWriteFailure(int error) {
+  const std::string message =
+      std::string("quillmarrow: cannot write the output: ") + std::strerror(error) + "\n";
+  [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, message.data(), message.size());
+}
+
+}  // namespace
+
+// POSIX streams carry bytes as they are already.
+void useBinaryStandardStreams() {}
+
+StandardInput::StandardInput(int descriptor) : descriptor_(descriptor) {}
+
+std::size_t StandardInput::readSome(char* buffer, std::size_t size) {
+  while (true) {
+    const ssize_t got = ::read(descriptor_, buffer, size);
+    if (got >= 0) return static_cast<std::size_t>(got);
+    if (!readyToRetry(errno, descriptor_, POLLIN)) return 0;  // unreadable: counts as ended
+  }
+}
+
+// A closed pipe must show as EPIPE on the write, not kill the program before it can leave.
+StandardOutput::StandardOutput(int descriptor) : descriptor_(descriptor) {
+  std::signal(SIGPIPE, SIG_IGN);
+}
+
+void StandardOutput::write(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t put = ::write(descriptor_, bytes.data(), bytes.size());
+    if (put >= 0) {
+      bytes.remove_prefix(static_cast<std::size_t>(put));
+      continue;
+    }
+    const int error = errno;
+    if (readyToRetry(error, descriptor_, POLLOUT)) continue;
+    if (error != EPIPE) reportWriteFailure(error);
+    throw OutputFailed{};
+  }
+}
+
+}  // namespace qm

@@ -1,0 +1,70 @@
+#include "app/options.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/version.h"
+
+namespace qm::testing {
+namespace {
+
+using Action = CommandLine::Action;
+
+TEST(CommandLineOptions, EachOptionAndEachWayToGetItWrong) {
+  const std::string badSeed = "': give a whole number from 0 to 4294967295";
+  struct Case {
+    std::vector<std::string_view> arguments;
+    Action action;
+    std::optional<unsigned> seed;
+    std::string error;
+  };
+  const std::vector<Case> cases = {
+      {{}, Action::Play, {}, ""},
+      {{"--seed", "7"}, Action::Play, 7u, ""},
+      {{"--seed=4294967295"}, Action::Play, 4294967295u, ""},
+      {{"--help"}, Action::ShowHelp, {}, ""},
+      {{"--seed", "7", "--version", "--bogus"}, Action::ShowVersion, {}, ""},
+      {{"--seed"}, Action::Refuse, {}, "option '--seed' needs a number"},
+      {{"--bogus", "--help"}, Action::Refuse, {}, "unknown option '--bogus'"},
+      {{"--seed", "1", "--seed=2"}, Action::Refuse, {}, "option '--seed' given twice"},
+      {{"--seed", "4294967296"}, Action::Refuse, {}, "invalid seed '4294967296" + badSeed},
+      {{"--seed", "-1"}, Action::Refuse, {}, "invalid seed '-1" + badSeed},
+      {{"--seed", "7x"}, Action::Refuse, {}, "invalid seed '7x" + badSeed},
+      {{"--seed="}, Action::Refuse, {}, "invalid seed '" + badSeed},
+  };
+  for (const Case& c : cases) {
+    const CommandLine got = parseCommandLine(c.arguments);
+    const std::string shown = c.arguments.empty() ? "" : std::string(c.arguments.back());
+    EXPECT_EQ(got.action, c.action) << shown;
+    EXPECT_EQ(got.seed, c.seed) << shown;
+    EXPECT_EQ(got.error, c.error) << shown;
+  }
+}
+
+TEST(CommandLineAnswers, HelpAndVersionGoToStandardOutputAndRefusalsToStandardError) {
+  const auto answer = [](std::vector<std::string_view> arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::optional<int> status = answerWithoutPlaying(parseCommandLine(arguments), out, err);
+    return std::tuple{status, out.str(), err.str()};
+  };
+  EXPECT_EQ(answer({"--seed", "3"}), std::tuple(std::nullopt, "", ""));
+  const auto [helpStatus, usage, helpErrors] = answer({"--help"});
+  EXPECT_EQ(helpStatus, 0);
+  EXPECT_TRUE(usage.starts_with("Usage: quillmarrow [--seed N]\n"));
+  EXPECT_EQ(helpErrors, "");
+  EXPECT_EQ(answer({"--version"}),
+            std::tuple(0, "quillmarrow " + std::string(kVersion) + "\n", ""));
+  EXPECT_EQ(answer({"--seed", "x"}),
+            std::tuple(2, "",
+                       "quillmarrow: invalid seed 'x': give a whole number from 0 to 4294967295\n" +
+                           usage));
+}
+
+}  // namespace
+}  // namespace qm::testing

@@ -1,0 +1,161 @@
+#include "core/console.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <utility>
+
+#include "support/harness.h"
+
+namespace qm::testing {
+namespace {
+
+struct ConsoleUnderTest {
+  explicit ConsoleUnderTest(std::string input, std::size_t chunk = 1 << 16)
+      : in(std::move(input), chunk), console(in, out) {}
+  std::string output() {
+    console.flush();
+    return out.text();
+  }
+  ScriptedInput in;
+  CapturedOutput out;
+  Console console;
+};
+
+TEST(ConsoleWords, WordsTypedAheadAnswerTheFollowingQuestionsInOrder) {
+  ConsoleUnderTest t("C M\n\n   \nL\n");
+  EXPECT_EQ(t.console.readWord(), "C");
+  EXPECT_EQ(t.console.readWord(), "M");
+  EXPECT_EQ(t.console.readWord(), "L");  // blank lines are skipped
+}
+
+TEST(ConsoleWords, TabsAndCarriageReturnsSeparateWords) {
+  ConsoleUnderTest t("Y\r\n\tb\tc\r\n");
+  EXPECT_EQ(t.console.readWord(), "Y");
+  EXPECT_EQ(t.console.readWord(), "b");
+  EXPECT_EQ(t.console.readWord(), "c");
+  EXPECT_THROW(t.console.readWord(), InputClosed);
+}
+
+TEST(ConsoleWords, LinesArrivingInPiecesAreJoined) {
+  ConsoleUnderTest t("Hammin Rannibvaji\nok\n", 3);
+  EXPECT_EQ(t.console.readWord(), "Hammin");
+  EXPECT_EQ(t.console.readWord(), "Rannibvaji");
+  EXPECT_EQ(t.console.readWord(), "ok");
+}
+
+TEST(ConsoleWords, ALastLineWithoutEndOfLineStillCounts) {
+  ConsoleUnderTest t("one two");
+  EXPECT_EQ(t.console.readWord(), "one");
+  EXPECT_EQ(t.console.readWord(), "two");
+  EXPECT_THROW(t.console.readWord(), InputClosed);
+  EXPECT_THROW(t.console.readWord(), InputClosed);  // and stays closed
+}
+
+TEST(ConsoleWords, AnOverlongLineIsCutAndTheNextLineReadNormally) {
+  const std::string huge(300000, 'x');
+  ConsoleUnderTest t(huge + " tail\nnext\n", 1000);
+  EXPECT_EQ(t.console.readWord(), std::string(Console::kMaxLineLength, 'x'));
+  EXPECT_EQ(t.console.readWord(), "next");  // " tail" lay beyond the cut
+}
+
+TEST(ConsoleNumbers, OnlyWholeDecimalNumbersWithinIntAreNumbers) {
+  ConsoleUnderTest t("12 -3 0 007 -0 2147483647 -2147483648\n");
+  EXPECT_EQ(t.console.readNumber(), 12);
+  EXPECT_EQ(t.console.readNumber(), -3);
+  EXPECT_EQ(t.console.readNumber(), 0);
+  EXPECT_EQ(t.console.readNumber(), 7);
+  EXPECT_EQ(t.console.readNumber(), 0);
+  EXPECT_EQ(t.console.readNumber(), INT_MAX);
+  EXPECT_EQ(t.console.readNumber(), INT_MIN);
+}
+
+TEST(ConsoleNumbers, AnythingElseIsConsumedWithoutANumber) {
+  ConsoleUnderTest t("12a +5 - 1.5 0x10 2147483648 -2147483649 99999999999999999999 5\n");
+  for (int i = 0; i < 8; ++i)
+    EXPECT_EQ(t.console.readNumber(), std::nullopt) << "word " << i;
+  EXPECT_EQ(t.console.readNumber(), 5);
+}
+
+TEST(ConsolePause, ShowsThePromptAndSwallowsTheNextWholeLine) {
+  ConsoleUnderTest t("first second\nanything at all\nthird\n");
+  t.console.line("Hello");
+  EXPECT_EQ(t.console.readWord(), "first");
+  t.console.pause();
+  // The rest of the current line is kept; the pause took the following line.
+  EXPECT_EQ(t.console.readWord(), "second");
+  EXPECT_EQ(t.console.readWord(), "third");
+  EXPECT_EQ(t.output(), "Hello\n\nPress Enter to continue . . . \n");
+}
+
+TEST(ConsolePause, EndsALineLeftOpenInsteadOfAddingAnEmptyOne) {
+  ConsoleUnderTest t("\n");
+  t.console.print("One of the Lacerti grabs your arm.");
+  t.console.pause();
+  EXPECT_EQ(t.output(), "One of the Lacerti grabs your arm.\nPress Enter to continue . . . \n");
+}
+
+TEST(ConsolePause, TheBarePauseHasNoLineBeforeIt) {
+  ConsoleUnderTest t("\n");
+  t.console.line("You dock.");
+  t.console.barePause();
+  EXPECT_EQ(t.output(), "You dock.\nPress Enter to continue . . . \n");
+}
+
+TEST(ConsolePause, EndOfInputAtAPauseThrows) {
+  ConsoleUnderTest t("");
+  EXPECT_THROW(t.console.pause(), InputClosed);
+  t.console.endOpenLine();
+  EXPECT_EQ(t.output(), "\nPress Enter to continue . . . \n");
+}
+
+TEST(ConsoleOutput, IsHandedOverOnlyWhenTheConsoleMustWaitForInput) {
+  // Chunks of 2 bytes hand over one line per read, as a terminal does; 64 KiB hand over all.
+  for (const auto& [chunk, writes] : {std::pair{2, 2}, std::pair{1 << 16, 1}}) {
+    ConsoleUnderTest t("a\nb\n", chunk);
+    for (int i = 0; i < 50; ++i)
+      t.console.line("narration line ", i);
+    t.console.readWord();
+    for (int i = 0; i < 50; ++i)
+      t.console.line("more ", i);
+    t.console.readWord();
+    EXPECT_EQ(t.out.writes(), writes) << "chunk " << chunk;
+    EXPECT_TRUE(t.output().ends_with("more 49\n"));
+  }
+}
+
+TEST(ConsoleOutput, TextsOfAnySizeArriveWholeAndInOrder) {
+  ConsoleUnderTest t("");
+  std::string expected;
+  for (const std::size_t size : {10u, 70000u, 65536u, 1u, 200001u, 65535u}) {
+    const std::string text(size, static_cast<char>('a' + size % 26));
+    t.console.line(text, size);
+    expected += text + std::to_string(size) + "\n";
+  }
+  EXPECT_EQ(t.output(), expected);
+}
+
+TEST(ConsoleOutput, TextsThatFillTheBufferExactlyWaitInItLikeAnyOther) {
+  constexpr std::size_t kBufferSize = 1 << 16;
+  ConsoleUnderTest t("");
+  t.console.print("x");
+  t.console.print(std::string(kBufferSize - 1, 'y'));  // just fits beside the x
+  EXPECT_EQ(t.out.writes(), 0);
+  t.console.print(std::string(kBufferSize, 'z'));  // the buffer is handed over, the text kept
+  EXPECT_EQ(t.out.writes(), 1);
+  EXPECT_EQ(t.output(), "x" + std::string(kBufferSize - 1, 'y') + std::string(kBufferSize, 'z'));
+}
+
+TEST(ConsoleOutput, EndOpenLineOnlyEndsALineThatIsOpen) {
+  ConsoleUnderTest t("");
+  t.console.endOpenLine();
+  t.console.line("closed");
+  t.console.endOpenLine();
+  t.console.print("open");
+  t.console.endOpenLine();
+  EXPECT_EQ(t.output(), "closed\nopen\n");
+}
+
+}  // namespace
+}  // namespace qm::testing
