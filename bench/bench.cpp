@@ -17,8 +17,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/console.h"
 #include "app/game.h"
+#include "core/console.h"
 #include "core/random.h"
 #include "support/scripted_io.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/console.h"
 #include "app/game.h"
+#include "core/console.h"
 #include "core/random.h"
 #include "support/scripted_io.h"
 
