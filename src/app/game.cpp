@@ -1,9 +1,13 @@
 #include "app/game.h"
 
+#include <optional>
+
 #include "app/end_screen.h"
+#include "app/kept_run.h"
 #include "art/pictures.h"
 #include "core/context.h"
 #include "core/death.h"
+#include "core/dialogue.h"
 #include "creation/creation.h"
 #include "town/hub.h"
 
@@ -54,7 +58,29 @@ void arriveInSandpoint(Context& context) {
   context.state.ClockHour = 6;
 }
 
-[[noreturn]] void playThrough(Context& context) {
+// A run kept from an earlier session is offered before the title screen; true to carry it on.
+bool carryOn(Context& context, const GameState& kept) {
+  Console& console = context.console;
+  console.line(kept.PlayerName, " the ", kept.PlayerRace, " ", kept.PlayerClass,
+               " is still in Sandpoint.");
+  if (menu(context, "Carry on (C) Start a new game (N)", "CN") == 'C') return true;
+  console.line(kept.PlayerName, "'s run is kept until your new character reaches Sandpoint.");
+  return false;
+}
+
+[[noreturn]] void playThrough(Context& context, KeptRun* keptRun) {
+  if (keptRun) {
+    if (const std::optional<GameState> kept = keptRun->open()) {
+      context.platform.setWindowTitle("Quillmarrow");
+      if (carryOn(context, *kept)) {
+        context.random.reseed();
+        context.state = *kept;
+        context.keeper = keptRun;
+        runHub(context);
+      }
+    }
+    context.keeper = keptRun;
+  }
   do {
     startUp(context);
   } while (!createCharacter(context));
@@ -67,11 +93,13 @@ void arriveInSandpoint(Context& context) {
 }
 
 // The game until the player's death or the end of the input, with everything it said handed over.
-void playToTheEnd(Context& context) {
+// Once the player's death is certain, the kept run is removed before the end screen shows.
+void playToTheEnd(Context& context, KeptRun* keptRun) {
   try {
     try {
-      playThrough(context);
+      playThrough(context, keptRun);
     } catch (const PlayerDied&) {
+      if (keptRun) keptRun->forget();
       showEndScreen(context);
     }
   } catch (const InputClosed&) {
@@ -82,11 +110,11 @@ void playToTheEnd(Context& context) {
 
 }  // namespace
 
-int runGame(Console& console, RandomSource& random, Platform& platform) {
+int runGame(Console& console, RandomSource& random, Platform& platform, KeptRun* keptRun) {
   GameState state;
   Context context{state, console, random, platform};
   try {
-    playToTheEnd(context);
+    playToTheEnd(context, keptRun);
   } catch (const OutputFailed&) {
     return kOutputFailedStatus;
   }

@@ -9,9 +9,12 @@ namespace qm {
 // The exit status of a game whose output could not be written.
 inline constexpr int kOutputFailedStatus = 1;
 
+class KeptRun;
+
 // The whole game, from start-up to the end screen. Returns the exit status: 0 when the game ends
 // after the player's death or quietly when the input runs out, kOutputFailedStatus as soon as
-// the output cannot be written.
-int runGame(Console& console, RandomSource& random, Platform& platform);
+// the output cannot be written. With a kept run, a run kept from an earlier session is offered
+// first, and the run is kept from then on.
+int runGame(Console& console, RandomSource& random, Platform& platform, KeptRun* keptRun = nullptr);
 
 }  // namespace qm

@@ -1,9 +1,11 @@
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "app/game.h"
+#include "app/kept_run.h"
 #include "app/options.h"
 #include "app/system.h"
 #include "core/console.h"
@@ -12,23 +14,44 @@
 
 namespace {
 
-int play(qm::InputSource& input, qm::OutputSink& output, std::optional<unsigned> seed) {
+// Where the run is kept: the file the command line names; by default, when a person plays at a
+// terminal, the user's own save file; otherwise nowhere, so piped and scripted games never read
+// or write a save.
+std::unique_ptr<qm::RunStorage> runStorage(const qm::CommandLine& commandLine) {
+  if (commandLine.noSave) return nullptr;
+  if (commandLine.saveFile) return qm::saveFileStorage(*commandLine.saveFile, false);
+  if (!qm::standardInputIsTerminal() || !qm::standardOutputIsTerminal()) return nullptr;
+  const std::optional<std::string> file = qm::defaultSaveFile();
+  if (!file) {
+    std::cerr << "quillmarrow: no folder to keep the run in (HOME is not set): this game is not "
+                 "kept\n";
+    return nullptr;
+  }
+  return qm::saveFileStorage(*file, true);
+}
+
+int play(qm::InputSource& input, qm::OutputSink& output, const qm::CommandLine& commandLine) {
   qm::Console console(input, output);
   qm::ConsolePlatform platform(console);
-  qm::CLibraryRandom random(seed);
-  return qm::runGame(console, random, platform);
+  qm::CLibraryRandom random(commandLine.seed);
+  const std::unique_ptr<qm::RunStorage> storage = runStorage(commandLine);
+  if (!storage) return qm::runGame(console, random, platform);
+  qm::KeptRun keptRun(*storage, [](std::string_view notice) {
+    std::cerr << "quillmarrow: " << notice << '\n' << std::flush;
+  });
+  return qm::runGame(console, random, platform, &keptRun);
 }
 
 // A terminal gets its long lines broken between words; piped output is left exactly as written.
-int playOnStandardStreams(std::optional<unsigned> seed) {
+int playOnStandardStreams(const qm::CommandLine& commandLine) {
   qm::StandardInput input;
   qm::StandardOutput output;
-  if (!qm::standardOutputIsTerminal()) return play(input, output, seed);
+  if (!qm::standardOutputIsTerminal()) return play(input, output, commandLine);
   qm::TerminalWidth width;
   qm::WrappingOutput screen(output, [&width] { return width.columns(); });
-  if (!qm::standardInputIsTerminal()) return play(input, screen, seed);
+  if (!qm::standardInputIsTerminal()) return play(input, screen, commandLine);
   qm::EchoedInput typed(input, screen);
-  return play(typed, screen, seed);
+  return play(typed, screen, commandLine);
 }
 
 }  // namespace
@@ -42,5 +65,5 @@ int main(int argc, char** argv) {
           qm::answerWithoutPlaying(commandLine, std::cout, std::cerr)) {
     return *status;
   }
-  return playOnStandardStreams(commandLine.seed);
+  return playOnStandardStreams(commandLine);
 }

@@ -12,14 +12,17 @@ namespace qm {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: quillmarrow [--seed N]\n"
+    "Usage: quillmarrow [--seed N] [--save FILE | --no-save]\n"
     "       quillmarrow --help | --version\n"
     "Play Quillmarrow, a text adventure for the console.\n"
     "\n"
-    "  --seed N   start the random numbers from N (0 to 4294967295) instead of the clock,\n"
-    "             so the same N and the same answers play the same game again\n"
-    "  --help     show this help and exit\n"
-    "  --version  show the version and exit\n";
+    "  --seed N     start the random numbers from N (0 to 4294967295) instead of the clock,\n"
+    "               so the same N and the same answers play the same game again\n"
+    "  --save FILE  keep the run in FILE, resume it from there, even when not played at a\n"
+    "               terminal (a terminal game keeps its run in the user's state folder)\n"
+    "  --no-save    neither keep the run nor resume one\n"
+    "  --help       show this help and exit\n"
+    "  --version    show the version and exit\n";
 
 static_assert(std::numeric_limits<unsigned>::max() == 4294967295u,
               "the usage text and the seed error name the largest seed");
@@ -49,27 +52,45 @@ std::optional<unsigned> parseSeed(std::string_view text) {
 }  // namespace
 
 CommandLine parseCommandLine(std::span<const std::string_view> arguments) {
-  constexpr std::string_view kSeedOption = "--seed";
   CommandLine commandLine;
   for (std::size_t next = 0; next < arguments.size(); ++next) {
     const std::string_view argument = arguments[next];
     if (argument == "--help") return only(CommandLine::Action::ShowHelp);
     if (argument == "--version") return only(CommandLine::Action::ShowVersion);
-    std::string_view seedText;
-    if (argument == kSeedOption) {
-      if (next + 1 == arguments.size()) return refused("option '--seed' needs a number");
-      seedText = arguments[++next];
-    } else if (argument.starts_with("--seed=")) {
-      seedText = argument.substr(kSeedOption.size() + 1);
-    } else {
+    if (argument == "--no-save") {
+      if (commandLine.noSave) return refused("option '--no-save' given twice");
+      commandLine.noSave = true;
+      continue;
+    }
+    // The options that take a value, as `--name value` or `--name=value`.
+    std::string_view name = argument.substr(0, argument.find('='));
+    if (name != "--seed" && name != "--save") {
       return refused("unknown option '" + std::string(argument) + "'");
     }
+    std::string_view value;
+    if (name.size() < argument.size()) {
+      value = argument.substr(name.size() + 1);
+    } else if (next + 1 < arguments.size()) {
+      value = arguments[++next];
+    } else {
+      return refused("option '" + std::string(name) + "' needs " +
+                     (name == "--seed" ? "a number" : "a file"));
+    }
+    if (name == "--save") {
+      if (commandLine.saveFile) return refused("option '--save' given twice");
+      if (value.empty()) return refused("option '--save' needs a file");
+      commandLine.saveFile = std::string(value);
+      continue;
+    }
     if (commandLine.seed) return refused("option '--seed' given twice");
-    commandLine.seed = parseSeed(seedText);
+    commandLine.seed = parseSeed(value);
     if (!commandLine.seed) {
-      return refused("invalid seed '" + std::string(seedText) +
+      return refused("invalid seed '" + std::string(value) +
                      "': give a whole number from 0 to 4294967295");
     }
+  }
+  if (commandLine.saveFile && commandLine.noSave) {
+    return refused("options '--save' and '--no-save' cannot go together");
   }
   return commandLine;
 }

@@ -12,13 +12,15 @@ namespace qm {
 struct CommandLine {
   enum class Action { Play, ShowHelp, ShowVersion, Refuse };
   Action action = Action::Play;
-  std::optional<unsigned> seed;  // replaces the clock as the random numbers' seed
-  std::string error;             // why a refused command line was refused
+  std::optional<unsigned> seed;         // replaces the clock as the random numbers' seed
+  std::optional<std::string> saveFile;  // keeps the run in this file, terminal or not
+  bool noSave = false;                  // keeps and resumes nothing
+  std::string error;                    // why a refused command line was refused
 };
 
 // Reads the arguments that follow the program name. --help and --version act as soon as they
-// are met; anything unknown, a repeated --seed or a seed that is not a whole number from 0 to
-// the largest unsigned int refuses the whole command line.
+// are met; anything unknown, an option given twice, --save with --no-save, or a seed that is not
+// a whole number from 0 to the largest unsigned int refuses the whole command line.
 CommandLine parseCommandLine(std::span<const std::string_view> arguments);
 
 // Answers --help, --version or a refused command line; returns the exit status, or nothing when

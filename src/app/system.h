@@ -1,8 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
+#include "app/run_storage.h"
 #include "core/console.h"
 #include "core/platform.h"
 
@@ -83,5 +87,16 @@ class ConsolePlatform final : public Platform {
   Console& console_;
   bool setsTitles_;
 };
+
+// The file a run is kept in when the command line names none: in the user's folder for the state
+// of programs (POSIX: $XDG_STATE_HOME/quillmarrow/save, or ~/.local/state/quillmarrow/save;
+// Windows: %LOCALAPPDATA%\Quillmarrow\save). Nothing when the system names no such folder.
+std::optional<std::string> defaultSaveFile();
+
+// A file as the storage of a kept run: claimed with a lock on a file beside it, replaced whole
+// through a temporary file beside it that is flushed to the disk first, and set aside as
+// FILE.damaged. With `makeFolders` the folders that lead to it are made as needed, for the user
+// alone.
+std::unique_ptr<RunStorage> saveFileStorage(std::string path, bool makeFolders);
 
 }  // namespace qm

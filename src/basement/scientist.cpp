@@ -110,7 +110,7 @@ void setOffTheBomb(Context& context) {
   console.line("After scavenging through the wreckage, you find 56 gold and a Wand");
   add(state.PlayerGold, kWreckageGold);
   console.pause();
-  offerWeapon(context, "Wily Wand", "Magic Missile");
+  offerWeapon(context, kWilyWand);
   console.pause();
   state.HatchStage = kHatchBlownUp;
 }

@@ -37,6 +37,8 @@ struct BasementVisit {
   int SecondLockDifficulty = 10;
   int MapColumn = 0;
   int MapRow = 0;
+
+  bool operator==(const BasementVisit&) const = default;
 };
 
 // How the town's shops and inns feel about the player; a newcomer's moods to begin with.
@@ -149,6 +151,8 @@ struct GameState {
 
   // The basement under the Polished Pint.
   BasementVisit Basement;
+
+  bool operator==(const GameState&) const = default;
 };
 
 // The town's shops and inns take the player as `moods` says.

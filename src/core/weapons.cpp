@@ -4,15 +4,13 @@
 
 namespace qm {
 
-void equip(GameState& state, const char* weapon, const char* primaryAbility) {
-  state.Weapon = weapon;
-  state.PrimaryAbility = primaryAbility;
+void equip(GameState& state, const Weapon& weapon) {
+  state.Weapon = weapon.name;
+  state.PrimaryAbility = weapon.ability;
 }
 
-void offerWeapon(Context& context, const char* weapon, const char* primaryAbility) {
-  if (menu(context, "Equip it (E) Don't (D)", "ED") == 'E') {
-    equip(context.state, weapon, primaryAbility);
-  }
+void offerWeapon(Context& context, const Weapon& weapon) {
+  if (menu(context, "Equip it (E) Don't (D)", "ED") == 'E') equip(context.state, weapon);
 }
 
 }  // namespace qm

@@ -51,13 +51,7 @@ std::string eventClause(int number, const std::string& he, const std::string& hi
   }
 }
 
-}  // namespace
-
-// Drawn right after the generated name; both parts are drawn for every race, the Pear too.
-void drawHomePlace(Context& context) {
-  GameState& state = context.state;
-  state.PlaceFirstNumber = context.random.draw(5);
-  state.PlaceSecondNumber = context.random.draw(5);
+void settleHomePlace(GameState& state) {
   if (const PlaceTable* places = placesOf(state.PlayerRace)) {
     state.PlaceFirst = places->first.at(static_cast<std::size_t>(state.PlaceFirstNumber));
     state.PlaceSecond = places->second.at(static_cast<std::size_t>(state.PlaceSecondNumber));
@@ -68,10 +62,33 @@ void drawHomePlace(Context& context) {
   state.Place = state.PlaceFirst + state.PlaceSecond;
 }
 
+}  // namespace
+
+// Drawn right after the generated name; both parts are drawn for every race, the Pear too.
+void drawHomePlace(Context& context) {
+  GameState& state = context.state;
+  state.PlaceFirstNumber = context.random.draw(5);
+  state.PlaceSecondNumber = context.random.draw(5);
+  settleHomePlace(state);
+}
+
 void drawEvent(Context& context) {
   GameState& state = context.state;
   state.EventNumber = context.random.draw(5);
   state.Event = eventClause(state.EventNumber, state.PronounFirst, state.Pronoun);
+}
+
+bool backstoryAsMade(const GameState& state) {
+  const auto inRange = [](int number) { return number >= 0 && number < 5; };
+  if (!inRange(state.PlaceFirstNumber) || !inRange(state.PlaceSecondNumber) ||
+      !inRange(state.EventNumber)) {
+    return false;
+  }
+  GameState made = state;
+  settleHomePlace(made);
+  return state.PlaceFirst == made.PlaceFirst && state.PlaceSecond == made.PlaceSecond &&
+         state.Place == made.Place &&
+         state.Event == eventClause(state.EventNumber, state.PronounFirst, state.Pronoun);
 }
 
 // The age is drawn as the sentence is printed and kept nowhere. The article is always "a", even

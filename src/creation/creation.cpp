@@ -29,4 +29,9 @@ bool createCharacter(Context& context) {
   return creation::confirmCharacter(context);
 }
 
+bool madeByCreation(const GameState& state) {
+  return creation::raceAsMade(state) && creation::nameAsMade(state) &&
+         creation::backstoryAsMade(state) && creation::classAsMade(state);
+}
+
 }  // namespace qm

@@ -1,6 +1,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/console.h"
 #include "core/dialogue.h"
 #include "creation/steps.h"
 
@@ -52,6 +53,24 @@ void generateName(GameState& state) {
       names.surnameSecond.at(static_cast<std::size_t>(state.LastNameSecondNumber));
   state.PlayerName =
       state.PlayerFirstName + " " + state.PlayerLastNameFirst + state.PlayerLastNameSecond;
+}
+
+bool nameAsMade(const GameState& state) {
+  const auto inRange = [](int number, int count) { return number >= 0 && number < count; };
+  if (!inRange(state.FirstNameNumber, 10) || !inRange(state.LastNameFirstNumber, 5) ||
+      !inRange(state.LastNameSecondNumber, 5)) {
+    return false;
+  }
+  GameState made = state;
+  generateName(made);
+  // A typed name is any one word of an input line.
+  const std::string_view name = state.PlayerName;
+  const bool typed = !name.empty() && name.size() <= Console::kMaxLineLength &&
+                     name.find_first_of(" \t\r\v\f\n") == std::string_view::npos;
+  return state.PlayerFirstName == made.PlayerFirstName &&
+         state.PlayerLastNameFirst == made.PlayerLastNameFirst &&
+         state.PlayerLastNameSecond == made.PlayerLastNameSecond &&
+         (state.PlayerName == made.PlayerName || typed);
 }
 
 // A typed name is one word; anything typed after it on the line answers the next question.

@@ -105,6 +105,23 @@ void applyRace(GameState& state) {
   add(state.PlayerBrawn, race.brawn);
 }
 
+bool raceAsMade(const GameState& state) {
+  if (state.RaceNumber < 0 || state.RaceNumber >= static_cast<int>(kRaces.size())) return false;
+  if (state.FirstNameNumber < 0 || state.FirstNameNumber > 9) return false;
+  const Race& race = kRaces[static_cast<std::size_t>(state.RaceNumber)];
+  // Each stat is two dice, 2 to 12, and the race's bonus.
+  const auto rolled = [](int stat, int bonus) {
+    const long long dice = static_cast<long long>(stat) - bonus;
+    return dice >= 2 && dice <= 12;
+  };
+  GameState made = state;
+  setPronouns(made);
+  return state.PlayerRace == race.name && state.RaceExplanation == race.explanation &&
+         rolled(state.PlayerStrength, race.strength) &&
+         rolled(state.PlayerIntellect, race.intellect) && rolled(state.PlayerBrawn, race.brawn) &&
+         state.Pronoun == made.Pronoun && state.PronounFirst == made.PronounFirst;
+}
+
 void setPronouns(GameState& state) {
   const bool female = state.FirstNameNumber >= 5;
   state.Pronoun = female ? "her" : "his";

@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <array>
 #include <string_view>
 
 #include "core/dialogue.h"
+#include "core/weapons.h"
 #include "creation/dice_prompt.h"
 #include "creation/steps.h"
 
@@ -78,28 +80,27 @@ void explainClasses(Console& console) {
        "Hunters are well rounded, they can shoot with their bow (Shoot), or use their taming skills to make beasts surrender (Tame) They get a bonus to avoiding and getting out of traps."});
 }
 
+// A class: its weapon brings the fight action (1), and the class its own action (2).
 struct CharacterClass {
   char letter;
   std::string_view name;
-  std::string_view primaryAbility;
+  Weapon weapon;
   std::string_view secondaryAbility;
-  std::string_view weapon;
 };
 
 constexpr std::array<CharacterClass, 4> kClasses = {{
-    {'T', "Thief", "Stab", "Pickpocket", "Deadly Dagger"},
-    {'W', "Wizard", "Magic Missile", "Suggestion", "Wicked Wand"},
-    {'K', "Knight", "Slash", "Bash", "Sharp Sword"},
-    {'H', "Hunter", "Shoot", "Tame", "Bendy Bow"},
+    {'T', "Thief", kDeadlyDagger, "Pickpocket"},
+    {'W', "Wizard", kWickedWand, "Suggestion"},
+    {'K', "Knight", kSharpSword, "Bash"},
+    {'H', "Hunter", kBendyBow, "Tame"},
 }};
 
 void takeClass(GameState& state, char letter) {
   for (const CharacterClass& option : kClasses) {
     if (option.letter != letter) continue;
     state.PlayerClass = option.name;
-    state.PrimaryAbility = option.primaryAbility;
+    equip(state, option.weapon);
     state.SecondaryAbility = option.secondaryAbility;
-    state.Weapon = option.weapon;
   }
 }
 
@@ -130,6 +131,12 @@ void chooseClass(Context& context) {
     letter = ask(context, "YTWKH");
   }
   takeClass(context.state, letter);
+}
+
+bool classAsMade(const GameState& state) {
+  return std::ranges::any_of(kClasses, [&state](const CharacterClass& option) {
+    return state.PlayerClass == option.name && state.SecondaryAbility == option.secondaryAbility;
+  });
 }
 
 }  // namespace qm::creation

@@ -29,6 +29,12 @@ void drawEvent(Context& context);
 // The one-line backstory, with the age drawn as it is printed.
 void showBackstory(Context& context);
 
+// Whether each part of a character is one that these steps make.
+bool raceAsMade(const GameState& state);
+bool nameAsMade(const GameState& state);
+bool backstoryAsMade(const GameState& state);
+bool classAsMade(const GameState& state);
+
 // Character sheet and confirmation.
 void prepareTown(GameState& state);
 void drawPortrait(Console& console, const GameState& state);

@@ -59,7 +59,7 @@ void takeOwensLoot(Context& context) {
                          "After scavenging through their loot, you find 112 gold and a Bludgeon"});
   add(state.PlayerGold, kOwensGold);
   context.console.pause();
-  offerWeapon(context, "Baleful Bludgeon", "Slash");
+  offerWeapon(context, kBalefulBludgeon);
   state.StrangerStage = kStrangerNotMet;
 }
 

@@ -54,6 +54,9 @@ char chooseFromHub(Context& context) {
 
 void runHub(Context& context) {
   while (true) {
+    // Kept before the clock is wrapped, so a resumed run goes on exactly from here; a player
+    // with no health left is about to die, and a dead player's run is not kept.
+    if (context.keeper && context.state.PlayerHealth > 0) context.keeper->atTheHub(context.state);
     wrapClock(context.state);
     printStatusReport(context.console, context.state);
     dieIfHealthGone(context.state);

@@ -34,7 +34,7 @@ void sendOffTheActivist(Context& context) {
   add(state.PlayerGold, kActivistGold);
   console.line("You got 30 gold, you now have ", state.PlayerGold,
                " gold.  He also gives you a bow");
-  offerWeapon(context, "Bowed Bow", "Shoot");
+  offerWeapon(context, kBowedBow);
   tell(console, {kPause, "\"I'll see ya' aroun'\""});
 }
 

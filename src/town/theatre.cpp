@@ -201,7 +201,7 @@ void solveTheMurder(Context& context) {
                          "Suddenly, someone speaks up; \"Hey, you know, I guess it makes sense.\"",
                          kPause, "The entire cast nods in concurrence.", kPause,
                          "Good job! You receive 100 gold, and a Silly Sceptre!"});
-  offerWeapon(context, "Silly Sceptre", "Magic Missile");
+  offerWeapon(context, kSillySceptre);
   add(state.PlayerGold, kReward);
   state.TheatreStage = kTheatreSolved;
 }

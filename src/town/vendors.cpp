@@ -88,15 +88,14 @@ Next visitFruitStall(Context& context) {
 
 struct WeaponForSale {
   char letter;
-  const char* weapon;
-  const char* ability;  // the primary action that comes with it
+  Weapon weapon;
 };
 
 constexpr std::array<WeaponForSale, 4> kWeaponStock = {{
-    {'S', "Sharp Sword", "Slash"},
-    {'B', "Bendy Bow", "Shoot"},
-    {'W', "Wicked Wand", "Magic Missile"},
-    {'D', "Deadly Dagger", "Stab"},
+    {'S', kSharpSword},
+    {'B', kBendyBow},
+    {'W', kWickedWand},
+    {'D', kDeadlyDagger},
 }};
 
 constexpr int kWeaponPrice = 15;
@@ -119,7 +118,7 @@ Next browseWeapons(Context& context) {
   for (const WeaponForSale& offer : kWeaponStock) {
     if (offer.letter != letter) continue;
     subtract(state.PlayerGold, kWeaponPrice);
-    equip(state, offer.weapon, offer.ability);
+    equip(state, offer.weapon);
     console.line("\"Thank you\"");
     return Next::BackToHub;
   }

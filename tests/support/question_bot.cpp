@@ -1,6 +1,7 @@
 #include "support/question_bot.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <regex>
 
@@ -62,7 +63,10 @@ void QuestionBot::checkOptions() {
 }
 
 std::string QuestionBot::answerLine() {
-  if (letters_.empty()) return "1\n";
+  if (letters_.empty()) {
+    constexpr std::array<std::string_view, 3> kOthers = {"1\n", "2\n", "30\n"};
+    return std::string(kOthers[choices_() % kOthers.size()]);
+  }
   checkOptions();
   const char letter = letters_[choices_() % letters_.size()];
   std::string line = refusals_ && refusal_ == Refusal::Silent ? refusedWords(letters_) : "";

@@ -14,7 +14,8 @@ namespace qm::testing {
 
 // A random player who knows every question's letters. As the game's input it answers the
 // lettered question the game waits on with one of its letters, chosen at random, and anything
-// else (a pause, a number, the name) with "1". After a given number of answers the input ends.
+// else (a pause, a number, the name) with 1, 2 or 30, also at random. After a given number of
+// answers the input ends.
 //
 // With refusals on, each answer to a question that refuses silently is preceded, on the same
 // line, by every word the question does not accept: every other letter and digit, the accepted

@@ -1,0 +1,424 @@
+#include "app/saved_run.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <map>
+#include <optional>
+#include <string>
+#include <type_traits>
+#include <variant>
+#include <vector>
+
+#include "core/console.h"
+#include "core/weapons.h"
+#include "creation/creation.h"
+
+namespace qm {
+
+namespace {
+
+using Rule = SavedVariable::Rule;
+
+constexpr std::string_view kHeader = "Quillmarrow save ";
+constexpr std::string_view kChecksumKey = "Checksum=";
+constexpr int kLargest = std::numeric_limits<int>::max();
+constexpr int kSmallest = std::numeric_limits<int>::min();
+// The longest line a save of this format holds: a word of a whole input line, every byte of it
+// escaped, behind its name.
+constexpr std::size_t kLongestLine = 64 + 4 * Console::kMaxLineLength;
+
+// Hit points of any fight: they start at 30 at the most and fall by a few points a blow.
+constexpr int kFewestHitPoints = -100;
+constexpr int kMostHitPoints = 100;
+
+constexpr std::array<int, 2> kFlag = {0, 1};
+constexpr std::array<int, 3> kHatchStages = {kHatchHidden, kHatchFound, kHatchBlownUp};
+constexpr std::array<int, 2> kCircusStages = {kCircusNoJob, kCircusJobTaken};
+constexpr std::array<int, 3> kOldManStages = {kOldManNotMet, kOldManWaiting, kOldManDone};
+constexpr std::array<int, 3> kTheatreStages = {kTheatreNotAsked, kTheatreInvestigating,
+                                               kTheatreSolved};
+constexpr std::array<int, 4> kStrangerStages = {kStrangerNotMet, kStrangerWaiting, kHideoutFound,
+                                                kOwenRevealed};
+constexpr std::array<int, 2> kLockDifficulties = {5, 10};
+
+constexpr SavedVariable number(std::string_view name, SavedVariable::Member member, int lowest,
+                               int highest) {
+  return {name, member, Rule::Range, lowest, highest};
+}
+
+constexpr SavedVariable stage(std::string_view name, SavedVariable::Member member,
+                              std::span<const int> stages) {
+  return {name, member, Rule::Stage, 0, 0, stages};
+}
+
+constexpr SavedVariable text(std::string_view name, SavedVariable::Member member, Rule rule) {
+  return {name, member, rule};
+}
+
+// The names stand as the game state writes them, so the table cannot drift from it; a test
+// checks that it holds every member.
+#define QM_NUMBER(name, lowest, highest) number(#name, &GameState::name, lowest, highest)
+#define QM_STAGE(name, stages) stage(#name, &GameState::name, stages)
+#define QM_TEXT(name, rule) text(#name, &GameState::name, Rule::rule)
+#define QM_BASEMENT(name, lowest, highest) number(#name, &BasementVisit::name, lowest, highest)
+#define QM_BASEMENT_STAGE(name, stages) stage(#name, &BasementVisit::name, stages)
+
+// What ordinary play can give each variable at the hub, where runs are kept (health above 0;
+// the clock before the hub wraps it).
+const std::array kVariables = {
+    QM_NUMBER(PlayerGold, 0, kLargest),
+    QM_NUMBER(PlayerHealth, 1, kFullHealth),
+    QM_NUMBER(Apples, 0, kLargest),
+    QM_NUMBER(Gears, 0, kLargest),
+    QM_NUMBER(HasMysteriousBook, 0, 1),
+    QM_TEXT(Weapon, Character),
+    QM_NUMBER(ClockHour, 1, kLargest),
+    QM_TEXT(PlayerStrength, Character),
+    QM_TEXT(PlayerIntellect, Character),
+    QM_TEXT(PlayerBrawn, Character),
+    QM_TEXT(RaceNumber, Character),
+    QM_TEXT(PlayerRace, Character),
+    QM_TEXT(RaceExplanation, Character),
+    QM_TEXT(PlayerClass, Character),
+    QM_TEXT(PrimaryAbility, Character),
+    QM_TEXT(SecondaryAbility, Character),
+    QM_TEXT(PlayerName, Character),
+    QM_TEXT(PlayerFirstName, Character),
+    QM_TEXT(PlayerLastNameFirst, Character),
+    QM_TEXT(PlayerLastNameSecond, Character),
+    QM_TEXT(FirstNameNumber, Character),
+    QM_TEXT(LastNameFirstNumber, Character),
+    QM_TEXT(LastNameSecondNumber, Character),
+    QM_TEXT(Pronoun, Character),
+    QM_TEXT(PronounFirst, Character),
+    QM_TEXT(PlaceFirst, Character),
+    QM_TEXT(PlaceSecond, Character),
+    QM_TEXT(Place, Character),
+    QM_TEXT(PlaceFirstNumber, Character),
+    QM_TEXT(PlaceSecondNumber, Character),
+    QM_TEXT(EventNumber, Character),
+    QM_TEXT(Event, Character),
+    QM_TEXT(RaceChoice, Word),
+    QM_TEXT(Choice, WordOrNone),
+    QM_NUMBER(Roll, 0, 99),
+    QM_NUMBER(EnemyHealth, kFewestHitPoints, kMostHitPoints),
+    QM_NUMBER(Hours, 0, kLargest),
+    QM_NUMBER(TimeTill, 0, 24),
+    QM_NUMBER(Cost, 0, 100),
+    QM_NUMBER(ApplePurchase, 0, kLargest),
+    QM_NUMBER(StolenGold, 0, 30),
+    QM_STAGE(HatchStage, kHatchStages),
+    QM_STAGE(CircusStage, kCircusStages),
+    QM_STAGE(OldManStage, kOldManStages),
+    QM_STAGE(TheatreStage, kTheatreStages),
+    QM_STAGE(StrangerStage, kStrangerStages),
+    QM_NUMBER(PintWelcome, 0, kLargest),
+    QM_NUMBER(FruitLadyWelcome, kSmallest, kNewcomer.FruitLadyWelcome),
+    QM_NUMBER(WeaponVendorWelcome, 0, kNewcomer.WeaponVendorWelcome),
+    QM_NUMBER(HealerWelcome, kSmallest, kLargest),
+    QM_STAGE(BlacksmithFire, kFlag),
+    QM_NUMBER(BlacksmithMood, kSmallest, kLargest),
+    QM_STAGE(LacertiAtBar, kFlag),
+    QM_NUMBER(BartenderHealth, kFewestHitPoints, 10),
+    QM_NUMBER(CircusLeaderOpinion, kSmallest, kLargest),
+    QM_STAGE(MessTentSearched, kFlag),
+    QM_STAGE(QuartersSearched, kFlag),
+    QM_STAGE(AnimalTentsSearched, kFlag),
+    QM_STAGE(CaveUnlocked, kFlag),
+    QM_NUMBER(OwenHealth, kFewestHitPoints, kMostHitPoints),
+    QM_NUMBER(FirstLacertiHealth, kFewestHitPoints, kMostHitPoints),
+    QM_NUMBER(SecondLacertiHealth, kFewestHitPoints, kMostHitPoints),
+    QM_NUMBER(SeaMonsterHealth, kFewestHitPoints, kMostHitPoints),
+    QM_NUMBER(DinosaurHealth, kFewestHitPoints, kMostHitPoints),
+    QM_NUMBER(BoatX, -1, 10),
+    QM_NUMBER(BoatY, -1, 10),
+    QM_NUMBER(FishCount, 0, 5),
+    QM_NUMBER(FishingZone, 0, 2),
+    QM_STAGE(AchievementAnnoying, kFlag),
+    QM_STAGE(AchievementPuns, kFlag),
+    QM_STAGE(AchievementBlastwright, kFlag),
+    QM_STAGE(AchievementHooligans, kFlag),
+    QM_STAGE(AchievementGotAway, kFlag),
+    QM_BASEMENT(BasementColumn, 1, 5),
+    QM_BASEMENT(BasementRow, 1, 4),
+    QM_BASEMENT_STAGE(EntryFirstVisit, kFlag),
+    QM_BASEMENT_STAGE(FirstPeonWaiting, kFlag),
+    QM_BASEMENT_STAGE(SecondPeonWaiting, kFlag),
+    QM_BASEMENT_STAGE(FirstRobotWaiting, kFlag),
+    QM_BASEMENT_STAGE(SecondRobotWaiting, kFlag),
+    QM_BASEMENT_STAGE(FirstZombieWaiting, kFlag),
+    QM_BASEMENT_STAGE(SecondZombieWaiting, kFlag),
+    QM_BASEMENT_STAGE(FirstRatsWaiting, kFlag),
+    QM_BASEMENT_STAGE(SecondRatsWaiting, kFlag),
+    QM_BASEMENT_STAGE(FirstDoorLocked, kFlag),
+    QM_BASEMENT_STAGE(SecondDoorLocked, kFlag),
+    QM_BASEMENT_STAGE(ScientistWaiting, kFlag),
+    QM_BASEMENT(FirstZombieHealth, kFewestHitPoints, kMostHitPoints),
+    QM_BASEMENT(SecondZombieHealth, kFewestHitPoints, kMostHitPoints),
+    QM_BASEMENT(FirstZombieDelay, kSmallest, 1),
+    QM_BASEMENT(SecondZombieDelay, kSmallest, 1),
+    QM_BASEMENT(SuitHealth, kFewestHitPoints, kMostHitPoints),
+    QM_BASEMENT(FirstPeonHealth, kFewestHitPoints, kMostHitPoints),
+    QM_BASEMENT(SecondPeonHealth, kFewestHitPoints, kMostHitPoints),
+    QM_BASEMENT(FirstRobotHealth, kFewestHitPoints, kMostHitPoints),
+    QM_BASEMENT(SecondRobotHealth, kFewestHitPoints, kMostHitPoints),
+    QM_BASEMENT(FirstRatCount, kFewestHitPoints, kMostHitPoints),
+    QM_BASEMENT(SecondRatCount, kFewestHitPoints, kMostHitPoints),
+    QM_BASEMENT_STAGE(FirstLockDifficulty, kLockDifficulties),
+    QM_BASEMENT_STAGE(SecondLockDifficulty, kLockDifficulties),
+    QM_BASEMENT(MapColumn, 0, 5),
+    QM_BASEMENT(MapRow, 0, 4),
+};
+
+#undef QM_NUMBER
+#undef QM_STAGE
+#undef QM_TEXT
+#undef QM_BASEMENT
+#undef QM_BASEMENT_STAGE
+
+// ---- Text: escaping and the checksum --------------------------------------------------------
+
+constexpr std::string_view kHexDigits = "0123456789abcdef";
+
+bool needsEscape(unsigned char byte) {
+  return byte < 0x20 || byte == 0x7F || byte == '\\';
+}
+
+std::string escaped(std::string_view value) {
+  std::string out;
+  for (const char c : value) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte == '\\') {
+      out += "\\\\";
+    } else if (needsEscape(byte)) {
+      out += "\\x";
+      out += kHexDigits[byte >> 4];
+      out += kHexDigits[byte & 0xF];
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+int hexValue(char c) {
+  const std::size_t at = kHexDigits.find(c);
+  return at == std::string_view::npos ? -1 : static_cast<int>(at);
+}
+
+// The value as written, or nothing when an escape is not one this format writes.
+std::optional<std::string> unescaped(std::string_view value) {
+  std::string out;
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    if (value[i] != '\\') {
+      if (needsEscape(static_cast<unsigned char>(value[i]))) return std::nullopt;
+      out += value[i];
+      continue;
+    }
+    if (i + 1 < value.size() && value[i + 1] == '\\') {
+      out += '\\';
+      i += 1;
+      continue;
+    }
+    if (i + 3 >= value.size() || value[i + 1] != 'x') return std::nullopt;
+    const int high = hexValue(value[i + 2]);
+    const int low = hexValue(value[i + 3]);
+    const auto byte = static_cast<unsigned char>(high * 16 + low);
+    if (high < 0 || low < 0 || !needsEscape(byte) || byte == '\\') return std::nullopt;
+    out += static_cast<char>(byte);
+    i += 3;
+  }
+  return out;
+}
+
+std::uint32_t crc32(std::string_view bytes) {
+  std::uint32_t crc = 0xFFFFFFFFu;
+  for (const char c : bytes) {
+    crc ^= static_cast<unsigned char>(c);
+    for (int bit = 0; bit < 8; ++bit)
+      crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  return ~crc;
+}
+
+std::string hex8(std::uint32_t value) {
+  std::string out(8, '0');
+  for (int i = 7; i >= 0; --i, value >>= 4)
+    out[static_cast<std::size_t>(i)] = kHexDigits[value & 0xF];
+  return out;
+}
+
+std::optional<int> wholeNumber(std::string_view text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc{} || stop != end) return std::nullopt;
+  if (text.size() > 1 && (text[0] == '0' || (text[0] == '-' && text[1] == '0'))) {
+    return std::nullopt;  // one way to write each number
+  }
+  return value;
+}
+
+// ---- One variable in and out ----------------------------------------------------------------
+
+std::string valueOf(const GameState& state, const SavedVariable& variable) {
+  return std::visit(
+      [&state](auto member) -> std::string {
+        using Member = decltype(member);
+        if constexpr (std::is_same_v<Member, std::string GameState::*>) {
+          return escaped(state.*member);
+        } else if constexpr (std::is_same_v<Member, bool GameState::*>) {
+          return state.*member ? "1" : "0";
+        } else if constexpr (std::is_same_v<Member, int BasementVisit::*>) {
+          return std::to_string(state.Basement.*member);
+        } else {
+          return std::to_string(state.*member);
+        }
+      },
+      variable.member);
+}
+
+bool isWord(std::string_view text) {
+  return !text.empty() && text.size() <= Console::kMaxLineLength &&
+         std::ranges::none_of(text, [](char c) {
+           return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\n';
+         });
+}
+
+// Sets the variable from its written value; the reason it cannot, otherwise.
+std::optional<std::string> setValue(GameState& state, const SavedVariable& variable,
+                                    std::string_view written) {
+  const std::string name(variable.name);
+  if (std::holds_alternative<std::string GameState::*>(variable.member)) {
+    const std::optional<std::string> value = unescaped(written);
+    if (!value) return "'" + name + "' is not escaped as this format escapes";
+    const bool fits = variable.rule == Rule::Word         ? isWord(*value)
+                      : variable.rule == Rule::WordOrNone ? value->empty() || isWord(*value)
+                                                          : value->size() <= kLongestLine;
+    if (!fits) return "'" + name + "' is not a value the game gives it";
+    state.*std::get<std::string GameState::*>(variable.member) = *value;
+    return std::nullopt;
+  }
+  const std::optional<int> value = wholeNumber(written);
+  if (!value) return "'" + name + "' is not a whole number";
+  const bool fits = variable.rule == Rule::Stage
+                        ? std::ranges::find(variable.stages, *value) != variable.stages.end()
+                    : variable.rule == Rule::Range
+                        ? *value >= variable.lowest && *value <= variable.highest
+                        : true;  // a character's numbers are checked with it
+  if (!fits) return "'" + name + "' is " + std::to_string(*value) + ", which play never gives it";
+  std::visit(
+      [&state, value](auto member) {
+        using Member = decltype(member);
+        if constexpr (std::is_same_v<Member, int GameState::*>) state.*member = *value;
+        if constexpr (std::is_same_v<Member, bool GameState::*>) state.*member = *value != 0;
+        if constexpr (std::is_same_v<Member, int BasementVisit::*>) state.Basement.*member = *value;
+      },
+      variable.member);
+  return std::nullopt;
+}
+
+SavedRun damaged(std::string problem) {
+  SavedRun run;
+  run.status = SavedRun::Status::Damaged;
+  run.problem = std::move(problem);
+  return run;
+}
+
+// The lines of the text, each without its end of line; the text must end its last line.
+std::optional<std::vector<std::string_view>> linesOf(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    if (end == std::string_view::npos) return std::nullopt;
+    lines.push_back(text.substr(0, end));
+    text.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
+// The version the first line names, or nothing when it names no save of this game.
+std::optional<int> versionOf(std::string_view firstLine) {
+  if (!firstLine.starts_with(kHeader)) return std::nullopt;
+  const std::optional<int> version = wholeNumber(firstLine.substr(kHeader.size()));
+  if (!version || *version < 1) return std::nullopt;
+  return version;
+}
+
+}  // namespace
+
+std::span<const SavedVariable> savedVariables() {
+  return kVariables;
+}
+
+std::string writeSavedRun(const GameState& state) {
+  std::string text = std::string(kHeader) + std::to_string(kSaveFormatVersion) + "\n";
+  for (const SavedVariable& variable : kVariables) {
+    text += std::string(variable.name) + "=" + valueOf(state, variable) + "\n";
+  }
+  return sealSavedRun(std::move(text));
+}
+
+std::string sealSavedRun(std::string lines) {
+  const std::string checksum = hex8(crc32(lines));
+  return lines + std::string(kChecksumKey) + checksum + "\n";
+}
+
+SavedRun readSavedRun(std::string_view text) {
+  if (text.empty()) return damaged("the file is empty");
+  if (text.size() > kLargestSave) return damaged("the file is larger than any save");
+  const std::optional<std::vector<std::string_view>> lines = linesOf(text);
+  if (!lines) return damaged("the file is cut short: its last line is not ended");
+  const std::optional<int> version = versionOf(lines->front());
+  if (!version) return damaged("its first line does not name a Quillmarrow save");
+  if (*version > kSaveFormatVersion) {
+    SavedRun newer;
+    newer.status = SavedRun::Status::Newer;
+    newer.problem = "it was written by a newer version of Quillmarrow";
+    return newer;
+  }
+  const std::string_view last = lines->back();
+  const std::size_t checkedBytes = text.size() - last.size() - 1;
+  if (lines->size() < 2 || !last.starts_with(kChecksumKey)) {
+    return damaged("the file is cut short: its checksum is missing");
+  }
+  if (last.substr(kChecksumKey.size()) != hex8(crc32(text.substr(0, checkedBytes)))) {
+    return damaged("its checksum does not match its contents");
+  }
+  SavedRun run;
+  std::map<std::string_view, bool> seen;
+  for (std::size_t at = 1; at + 1 < lines->size(); ++at) {
+    const std::string_view line = (*lines)[at];
+    const std::string where = "line " + std::to_string(at + 1);
+    if (line.size() > kLongestLine) return damaged(where + " is longer than any save's");
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return damaged(where + " is not Name=value");
+    const std::string_view name = line.substr(0, equals);
+    const auto variable = std::ranges::find(kVariables, name, &SavedVariable::name);
+    if (variable == kVariables.end()) {
+      return damaged(where + " names no variable of the game: '" + std::string(name) + "'");
+    }
+    if (seen[name]) return damaged("'" + std::string(name) + "' stands twice");
+    seen[name] = true;
+    if (std::optional<std::string> problem =
+            setValue(run.state, *variable, line.substr(equals + 1))) {
+      return damaged(*problem);
+    }
+  }
+  for (const SavedVariable& variable : kVariables) {
+    if (!seen[variable.name]) return damaged("'" + std::string(variable.name) + "' is missing");
+  }
+  const GameState& state = run.state;
+  const bool armed = std::ranges::any_of(kWeapons, [&state](const Weapon& weapon) {
+    return state.Weapon == weapon.name && state.PrimaryAbility == weapon.ability;
+  });
+  if (!armed) return damaged("its weapon and fight action are not a pair the game gives");
+  if (!madeByCreation(state)) return damaged("its character is not one the game can make");
+  run.status = SavedRun::Status::Whole;
+  return run;
+}
+
+}  // namespace qm

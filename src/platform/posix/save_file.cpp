@@ -1,0 +1,174 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "app/saved_run.h"
+#include "app/system.h"
+
+namespace qm {
+
+namespace {
+
+std::string reason(int error) {
+  return std::strerror(error);
+}
+
+constexpr std::string_view kTemporaryMark = ".tmp-";
+
+std::string folderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Makes the folders that lead to `path`, each one missing made for the user alone.
+void makeFoldersFor(const std::string& path) {
+  for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+       slash = path.find('/', slash + 1)) {
+    ::mkdir(path.substr(0, slash).c_str(), 0700);  // an existing folder is left as it is
+  }
+}
+
+bool writeAll(int descriptor, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t put = ::write(descriptor, bytes.data(), bytes.size());
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(put));
+  }
+  return true;
+}
+
+// A rename or a removal is lasting only once the folder that holds the name is on the disk.
+void syncFolder(const std::string& folder) {
+  const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor < 0) return;
+  ::fsync(descriptor);
+  ::close(descriptor);
+}
+
+class SaveFile final : public RunStorage {
+ public:
+  SaveFile(std::string path, bool makeFolders)
+      : path_(std::move(path)), folder_(folderOf(path_)), makeFolders_(makeFolders) {}
+  ~SaveFile() override {
+    if (lock_ >= 0) ::close(lock_);  // and the lock goes with it
+  }
+  SaveFile(const SaveFile&) = delete;
+  SaveFile& operator=(const SaveFile&) = delete;
+
+  std::string where() const override { return path_; }
+
+  // The lock file stays: removing it would let a third game lock a file the second still holds.
+  // Where no lock file can be made (a folder that cannot be written), nothing can be kept
+  // either, so the game goes on unlocked.
+  bool claim() override {
+    if (makeFolders_) makeFoldersFor(path_);
+    lock_ = ::open((path_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (lock_ < 0) return true;
+    while (::flock(lock_, LOCK_EX | LOCK_NB) != 0) {
+      if (errno != EINTR) return false;
+    }
+    removeLeftTemporaries();
+    return true;
+  }
+
+  Stored read() override {
+    Stored stored;
+    const int descriptor = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+      if (errno != ENOENT) stored.error = reason(errno);
+      return stored;
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+      stored.error = "not a file";
+    } else {
+      stored.found = true;
+      char buffer[4096];
+      while (stored.text.size() <= kLargestSave) {
+        const ssize_t got = ::read(descriptor, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) stored.error = reason(errno);
+        if (got <= 0) break;
+        stored.text.append(buffer, static_cast<std::size_t>(got));
+      }
+    }
+    ::close(descriptor);
+    return stored;
+  }
+
+  std::optional<std::string> write(std::string_view text) override {
+    std::string temporary = path_ + std::string(kTemporaryMark) + "XXXXXX";
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0) return reason(errno);
+    int error = 0;
+    if (!writeAll(descriptor, text)) error = errno ? errno : EIO;
+    if (error == 0 && ::fsync(descriptor) != 0) error = errno;
+    if (::close(descriptor) != 0 && error == 0) error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), path_.c_str()) != 0) error = errno;
+    if (error != 0) {
+      ::unlink(temporary.c_str());
+      return reason(error);
+    }
+    syncFolder(folder_);
+    return std::nullopt;
+  }
+
+  SetAside setAside() override {
+    SetAside aside{.name = path_ + ".damaged", .error = std::nullopt};
+    if (::rename(path_.c_str(), aside.name.c_str()) != 0) aside.error = reason(errno);
+    syncFolder(folder_);
+    return aside;
+  }
+
+  void remove() override {
+    ::unlink(path_.c_str());
+    syncFolder(folder_);
+  }
+
+ private:
+  // The temporary files of games that were stopped in the middle of a write (a crash, a kill):
+  // only a game that holds the lock writes them, so the one that holds it now may remove them.
+  void removeLeftTemporaries() {
+    DIR* folder = ::opendir(folder_.c_str());
+    if (!folder) return;
+    const std::string prefix = path_.substr(path_.rfind('/') + 1) + std::string(kTemporaryMark);
+    while (const dirent* entry = ::readdir(folder)) {
+      const std::string_view name = entry->d_name;
+      if (name.size() == prefix.size() + 6 && name.starts_with(prefix)) {
+        ::unlink((folder_ + "/" + std::string(name)).c_str());
+      }
+    }
+    ::closedir(folder);
+  }
+
+  std::string path_;
+  std::string folder_;
+  bool makeFolders_;
+  int lock_ = -1;
+};
+
+}  // namespace
+
+std::optional<std::string> defaultSaveFile() {
+  const char* state = std::getenv("XDG_STATE_HOME");
+  // A relative XDG_STATE_HOME is to be ignored, as the base directory rules say.
+  if (state && *state == '/') return std::string(state) + "/quillmarrow/save";
+  const char* home = std::getenv("HOME");
+  if (!home || *home != '/') return std::nullopt;
+  return std::string(home) + "/.local/state/quillmarrow/save";
+}
+
+std::unique_ptr<RunStorage> saveFileStorage(std::string path, bool makeFolders) {
+  return std::make_unique<SaveFile>(std::move(path), makeFolders);
+}
+
+}  // namespace qm

@@ -1,0 +1,222 @@
+#include "app/saved_run.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/game.h"
+#include "app/kept_run.h"
+#include "support/question_bot.h"
+#include "support/scripted_io.h"
+
+namespace qm::testing {
+namespace {
+
+// How many members an aggregate has: the most initializers it takes, one per member (a member
+// that is itself a struct takes one).
+struct AnyMember {
+  template <typename T>
+  operator T() const;  // NOLINT: converts to any member's type, in unevaluated code only
+};
+
+template <typename T, typename... Members>
+consteval std::size_t memberCount() {
+  if constexpr (requires { T{Members{}..., AnyMember{}}; }) {
+    return memberCount<T, Members..., AnyMember>();
+  } else {
+    return sizeof...(Members);
+  }
+}
+
+// A storage in memory that keeps every text written to it.
+struct Recorder final : RunStorage {
+  std::string where() const override { return "memory"; }
+  bool claim() override { return true; }
+  Stored read() override { return {}; }
+  std::optional<std::string> write(std::string_view text) override {
+    texts.emplace_back(text);
+    return std::nullopt;
+  }
+  SetAside setAside() override { return {}; }
+  void remove() override {}
+  std::vector<std::string> texts;
+};
+
+// The runs kept at the hub during a few random games: real values of every variable.
+const std::vector<std::string>& keptTexts() {
+  static const std::vector<std::string> texts = [] {
+    Recorder storage;
+    for (unsigned seed = 1; seed <= 8; ++seed) {
+      CapturedOutput screen;
+      QuestionBot bot(seed, 2000, false, screen);
+      SeededRandom random(seed);
+      RecordingPlatform platform;
+      Console console(bot, screen);
+      console.observeQuestions(&bot);
+      KeptRun keptRun(storage, [](std::string_view) {});
+      runGame(console, random, platform, &keptRun);
+    }
+    return storage.texts;
+  }();
+  return texts;
+}
+
+GameState someKeptState() {
+  return readSavedRun(keptTexts().back()).state;
+}
+
+TEST(SavedRun, CarriesEveryMemberOfTheGameState) {
+  std::size_t inGameState = 0;
+  std::size_t inBasement = 0;
+  for (const SavedVariable& variable : savedVariables()) {
+    ++(std::holds_alternative<int BasementVisit::*>(variable.member) ? inBasement : inGameState);
+  }
+  EXPECT_EQ(memberCount<GameState>(), inGameState + 1);  // the basement's part is one member
+  EXPECT_EQ(memberCount<BasementVisit>(), inBasement);
+}
+
+TEST(SavedRun, EveryRunKeptInPlayReadsBackAsItWasWritten) {
+  ASSERT_GT(keptTexts().size(), 100u);
+  for (const std::string& text : keptTexts()) {
+    const SavedRun run = readSavedRun(text);
+    ASSERT_EQ(run.status, SavedRun::Status::Whole) << run.problem << "\n" << text;
+    EXPECT_EQ(writeSavedRun(run.state), text);
+    EXPECT_TRUE(readSavedRun(writeSavedRun(run.state)).state == run.state);
+  }
+}
+
+// Each variable of the table stands for its own member: another value of it, written and read
+// back, changes that member alone. A character's variable is checked with the whole character,
+// so a value creation never makes is refused.
+TEST(SavedRun, EachVariableCarriesItsOwnMember) {
+  const GameState base = someKeptState();
+  for (const SavedVariable& variable : savedVariables()) {
+    GameState changed = base;
+    bool refused = false;
+    std::visit(
+        [&](auto member) {
+          using Member = decltype(member);
+          if constexpr (std::is_same_v<Member, std::string GameState::*>) {
+            changed.*member = variable.rule == SavedVariable::Rule::Character ? "no such thing"
+                              : changed.*member == "Q"                        ? "R"
+                                                                              : "Q";
+            refused = variable.rule == SavedVariable::Rule::Character;
+          } else if constexpr (std::is_same_v<Member, bool GameState::*>) {
+            changed.*member = !(changed.*member);
+          } else {
+            int& value = [&]() -> int& {
+              if constexpr (std::is_same_v<Member, int BasementVisit::*>) {
+                return changed.Basement.*member;
+              } else {
+                return changed.*member;
+              }
+            }();
+            if (variable.rule == SavedVariable::Rule::Character) {
+              value = -7;
+              refused = true;
+            } else if (variable.rule == SavedVariable::Rule::Stage) {
+              value = variable.stages[variable.stages[0] == value ? 1 : 0];
+            } else {
+              value = value == variable.lowest ? variable.highest : variable.lowest;
+            }
+          }
+        },
+        variable.member);
+    ASSERT_FALSE(changed == base) << variable.name;
+    const SavedRun run = readSavedRun(writeSavedRun(changed));
+    if (refused) {
+      EXPECT_EQ(run.status, SavedRun::Status::Damaged) << variable.name;
+    } else {
+      EXPECT_EQ(run.status, SavedRun::Status::Whole) << variable.name << ": " << run.problem;
+      EXPECT_TRUE(run.state == changed) << variable.name;
+    }
+  }
+}
+
+TEST(SavedRun, EscapesEveryByteThatCouldBreakALine) {
+  GameState state = someKeptState();
+  state.PlayerName = "A\\B\x01=\x7F\xC3\xA9";  // a typed name is any word of a line
+  state.Choice = "x\\x41";
+  const std::string text = writeSavedRun(state);
+  EXPECT_NE(text.find("PlayerName=A\\\\B\\x01=\\x7f\xC3\xA9\n"), std::string::npos);
+  EXPECT_TRUE(readSavedRun(text).state == state);
+}
+
+// ---- Damage: nothing but a whole save of this version is ever trusted -----------------------
+
+// The save with its lines edited: `from` replaced by `to`, then sealed with a new checksum.
+std::string withLine(const std::string& text, std::string_view from, std::string_view to) {
+  std::string lines = text.substr(0, text.rfind("Checksum="));
+  const std::size_t at = lines.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  lines.replace(at, from.size(), to);
+  return sealSavedRun(lines);
+}
+
+// The save with one variable's written value replaced.
+std::string withValue(const std::string& text, std::string_view name, std::string_view value) {
+  const std::string key = "\n" + std::string(name) + "=";
+  const std::size_t start = text.find(key) + key.size();
+  const std::string old = text.substr(start, text.find('\n', start) - start);
+  return withLine(text, key + old + "\n", key + std::string(value) + "\n");
+}
+
+TEST(SavedRun, NoFlippedBitAndNoCutIsEverTrusted) {
+  const std::string text = writeSavedRun(someKeptState());
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    for (const int bit : {0, 5}) {
+      std::string flipped = text;
+      flipped[at] = static_cast<char>(flipped[at] ^ (1 << bit));
+      EXPECT_NE(readSavedRun(flipped).status, SavedRun::Status::Whole) << "byte " << at;
+    }
+    EXPECT_EQ(readSavedRun(text.substr(0, at)).status, SavedRun::Status::Damaged) << at;
+  }
+}
+
+TEST(SavedRun, RefusesWhatOrdinaryPlayNeverWrites) {
+  const std::string text = writeSavedRun(someKeptState());
+  const std::string gold = "\nPlayerGold=" + std::to_string(someKeptState().PlayerGold) + "\n";
+  struct Case {
+    std::string why;
+    std::string text;
+  };
+  const std::vector<Case> cases = {
+      {"empty", ""},
+      {"not a save", "PK\x03\x04 some archive\n"},
+      {"no checksum", text.substr(0, text.rfind("Checksum="))},
+      {"data after the checksum", text + "PlayerGold=1\n"},
+      {"an unknown variable", withLine(text, gold, gold + "PlayerMana=3\n")},
+      {"a variable twice", withLine(text, gold, gold + gold.substr(1))},
+      {"a missing variable", withLine(text, gold, "\n")},
+      {"a value out of range", withValue(text, "PlayerHealth", "51")},
+      {"no health left", withValue(text, "PlayerHealth", "0")},
+      {"a stage never reached", withValue(text, "HatchStage", "2")},
+      {"a flag neither 0 nor 1", withValue(text, "HasMysteriousBook", "2")},
+      {"a number with a sign", withValue(text, "PlayerHealth", "+5")},
+      {"a number with a leading zero", withValue(text, "PlayerHealth", "05")},
+      {"a number beyond int", withValue(text, "PlayerGold", "2147483648")},
+      {"a line without =", withLine(text, gold, gold + "Gold\n")},
+      {"an overlong line", withValue(text, "RaceChoice", std::string(20000, 'x'))},
+      {"an answer with a blank", withValue(text, "RaceChoice", "a b")},
+      {"an empty answer", withValue(text, "RaceChoice", "")},
+      {"an escape never written", withValue(text, "RaceChoice", "\\n")},
+      {"an escaped byte that needs none", withValue(text, "RaceChoice", "\\x41")},
+      {"a control byte unescaped", withValue(text, "RaceChoice", "a\x01")},
+      {"a weapon with another's action", withValue(text, "Weapon", "Wily Wand")},
+      {"a home creation never draws", withValue(text, "PlaceFirstNumber", "5")},
+      {"a race's stat out of its dice", withValue(text, "PlayerBrawn", "40")},
+      {"carriage returns", sealSavedRun("Quillmarrow save 1\r\nPlayerGold=1\r\n")},
+      {"larger than any save", text + std::string(kLargestSave, '\n')},
+  };
+  for (const Case& c : cases) {
+    const SavedRun run = readSavedRun(c.text);
+    EXPECT_EQ(run.status, SavedRun::Status::Damaged) << c.why;
+    EXPECT_FALSE(run.problem.empty()) << c.why;
+  }
+  const SavedRun newer = readSavedRun("Quillmarrow save 2\nAnything=at all\n");
+  EXPECT_EQ(newer.status, SavedRun::Status::Newer);
+}
+
+}  // namespace
+}  // namespace qm::testing
