@@ -46,6 +46,26 @@ TEST(CommandLineOptions, EachOptionAndEachWayToGetItWrong) {
   }
 }
 
+TEST(CommandLineOptions, WhereTheRunIsKeptOrThatNoneIs) {
+  using Arguments = std::vector<std::string_view>;
+  EXPECT_EQ(parseCommandLine(Arguments{"--save", "a b"}).saveFile, "a b");
+  EXPECT_EQ(parseCommandLine(Arguments{"--seed=2", "--save=run"}).saveFile, "run");
+  EXPECT_TRUE(parseCommandLine(Arguments{"--no-save"}).noSave);
+  EXPECT_FALSE(parseCommandLine(Arguments{}).noSave);
+  for (const auto& [arguments, error] : std::vector<std::pair<Arguments, std::string>>{
+           {{"--save"}, "option '--save' needs a file"},
+           {{"--save="}, "option '--save' needs a file"},
+           {{"--save", "a", "--save=b"}, "option '--save' given twice"},
+           {{"--no-save", "--no-save"}, "option '--no-save' given twice"},
+           {{"--save", "a", "--no-save"}, "options '--save' and '--no-save' cannot go together"},
+           {{"--no-save=yes"}, "unknown option '--no-save=yes'"},
+       }) {
+    const CommandLine got = parseCommandLine(arguments);
+    EXPECT_EQ(got.action, Action::Refuse) << error;
+    EXPECT_EQ(got.error, error);
+  }
+}
+
 TEST(CommandLineAnswers, HelpAndVersionGoToStandardOutputAndRefusalsToStandardError) {
   const auto answer = [](std::vector<std::string_view> arguments) {
     std::ostringstream out;
@@ -56,7 +76,7 @@ TEST(CommandLineAnswers, HelpAndVersionGoToStandardOutputAndRefusalsToStandardEr
   EXPECT_EQ(answer({"--seed", "3"}), std::tuple(std::nullopt, "", ""));
   const auto [helpStatus, usage, helpErrors] = answer({"--help"});
   EXPECT_EQ(helpStatus, 0);
-  EXPECT_TRUE(usage.starts_with("Usage: quillmarrow [--seed N]\n"));
+  EXPECT_TRUE(usage.starts_with("Usage: quillmarrow [--seed N] [--save FILE | --no-save]\n"));
   EXPECT_EQ(helpErrors, "");
   EXPECT_EQ(answer({"--version"}),
             std::tuple(0, "quillmarrow " + std::string(kVersion) + "\n", ""));

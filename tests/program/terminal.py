@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The game on a real terminal (a pseudo-terminal): the title is pushed, set and given back,
 long lines are broken at the terminal's width and at its new width after a resize, Ctrl-C gives
-the title back before the game stops, and a dumb terminal gets no titles.
+the title back before the game stops, a dumb terminal gets no titles, and the run is kept in
+the user's state folder and offered again on the next start.
 
 Usage: terminal.py GAME [ARGUMENTS...], the command that starts the game.
 """
@@ -10,10 +11,12 @@ import fcntl
 import os
 import re
 import select
+import shutil
 import signal
 import struct
 import subprocess
 import sys
+import tempfile
 import termios
 import time
 
@@ -33,13 +36,14 @@ def check(condition, what):
 class Terminal:
     """The game started on a new pseudo-terminal of the given width."""
 
-    def __init__(self, command, columns, term="xterm"):
+    def __init__(self, command, columns, term="xterm", environment=None):
         self.master, slave = os.openpty()
         self.resize(columns)
         # A session of its own, with this terminal as its controlling terminal, so that Ctrl-C
         # typed at it sends SIGINT to the game.
         self.game = subprocess.Popen(
-            command, stdin=slave, stdout=slave, stderr=slave, env=dict(os.environ, TERM=term),
+            command, stdin=slave, stdout=slave, stderr=slave,
+            env=dict(environment or os.environ, TERM=term),
             start_new_session=True, preexec_fn=lambda: fcntl.ioctl(0, termios.TIOCSCTTY, 0))
         os.close(slave)
         self.screen = b""
@@ -133,6 +137,33 @@ def main(command):
     terminal.type(b"\x04")
     terminal.finish()
     check(b"\033" not in terminal.screen, "a dumb terminal got escape sequences")
+
+    # At a terminal the run is kept in the user's state folder, made for the user alone, and
+    # offered again on the next start.
+    state = tempfile.mkdtemp()
+    try:
+        environment = dict(os.environ, XDG_STATE_HOME=os.path.join(state, "state"))
+        with open(os.path.join(os.path.dirname(__file__), "short_game.txt"), "rb") as f:
+            to_the_hub = b"\n".join(f.read().split(b"\n")[:21]) + b"\n"
+        terminal = Terminal(command + ["--seed", "7"], 200, environment=environment)
+        for line in to_the_hub.split(b"\n")[:-1]:
+            terminal.type(line + b"\n")
+            time.sleep(0.01)
+        terminal.read_until(b"Lets wait around a bit. (W)")
+        terminal.type(b"\x04")
+        terminal.finish()
+        folder = os.path.join(state, "state", "quillmarrow")
+        check(os.path.isfile(os.path.join(folder, "save")), "no run kept in the state folder")
+        check(os.path.isdir(folder) and os.stat(folder).st_mode & 0o777 == 0o700,
+              "the state folder is not the user's alone")
+        terminal = Terminal(command, 200, environment=environment)
+        terminal.read_until(b"is still in Sandpoint.")
+        terminal.type(b"C\n")
+        terminal.read_until(b"Lets wait around a bit. (W)")
+        terminal.type(b"\x04")
+        terminal.finish()
+    finally:
+        shutil.rmtree(state)
 
     for failure in failures:
         print(f"terminal: {failure}", file=sys.stderr)

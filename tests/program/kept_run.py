@@ -1,0 +1,194 @@
+#!/usr/bin/env python3
+"""The run kept between sessions, through the real program:
+
+- killed with SIGKILL at random moments, over and over, a session always leaves a save that
+  loads and holds one of the states the session passed through;
+- a second game on the same save neither resumes nor keeps it;
+- a folder that cannot be written is told once and the game plays on;
+- a damaged save is set aside, a newer one left as it is, and the player's death removes it;
+- a game piped without --save never reads or writes a save.
+
+Usage: kept_run.py GAME [ARGUMENTS...], the command that starts the game.
+"""
+
+import os
+import random
+import shutil
+import signal
+import stat
+import subprocess
+import sys
+import tempfile
+import time
+import zlib
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+
+
+def answers_to_the_hub():
+    """The answers of the scripted game up to its first hub menu: the creation and the arrival."""
+    with open(os.path.join(HERE, "short_game.txt"), encoding="utf-8") as f:
+        lines = f.read().split("\n")
+    return "\n".join(lines[:21]) + "\n"
+
+
+def run(game, save, text, **extra):
+    return subprocess.run(game + ["--seed", "7", "--save", save], input=text.encode(),
+                          capture_output=True, timeout=60, **extra)
+
+
+def loads(text):
+    """Whether a save reads as whole: its header and its checksum, as the game checks them."""
+    lines = text.split(b"\n")
+    if not text.endswith(b"\n") or lines[0] != b"Quillmarrow save 1":
+        return False
+    body, last = text[: text.rfind(b"Checksum=")], lines[-2]
+    return last == b"Checksum=%08x" % zlib.crc32(body)
+
+
+def crash_consistency(game, work):
+    """Sessions of waits of an hour, each pass of the hub a new state, killed at random."""
+    save = os.path.join(work, "crash", "save")
+    os.makedirs(os.path.dirname(save))
+    to_the_hub = answers_to_the_hub()
+    # Every state the session can pass through: the clock cycles through the day.
+    passed = set()
+    for passes in range(30):
+        if os.path.exists(save):
+            os.remove(save)
+        run(game, save, to_the_hub + "W\n1\n" * passes)
+        with open(save, "rb") as f:
+            passed.add(f.read())
+    os.remove(save)
+    kills = 0
+    generator = random.Random(20261208)
+    for _ in range(120):
+        resumed = os.path.exists(save)
+        text = ("C\n" if resumed else to_the_hub) + "W\n1\n" * 60
+        game_process = subprocess.Popen(game + ["--seed", "7", "--save", save],
+                                        stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.PIPE)
+        game_process.stdin.write(text.encode())
+        game_process.stdin.flush()
+        time.sleep(generator.uniform(0, 0.04))
+        game_process.send_signal(signal.SIGKILL)
+        game_process.wait()
+        game_process.stdin.close()
+        errors = game_process.stderr.read()
+        game_process.stderr.close()
+        kills += game_process.returncode == -signal.SIGKILL
+        check(not errors, f"a session said {errors!r}")
+        if os.path.exists(save):
+            with open(save, "rb") as f:
+                kept = f.read()
+            check(loads(kept) and kept in passed, f"after a kill the save holds {kept[:80]!r}...")
+        leftovers = sorted(set(os.listdir(os.path.dirname(save))) - {"save", "save.lock"})
+        check(not any(name.endswith(".damaged") for name in leftovers),
+              f"a save was set aside: {leftovers}")
+    check(kills >= 100, f"only {kills} sessions were killed mid-play")
+    check(os.path.exists(save), "no session ever kept a run")
+    # The last kept run loads in the game itself.
+    resumed = run(game, save, "C\n")
+    check(b"is still in Sandpoint." in resumed.stdout and not resumed.stderr,
+          f"the last kept run does not load: {resumed.stderr!r}")
+
+
+def two_games_at_once(game, work):
+    save = os.path.join(work, "two", "save")
+    os.makedirs(os.path.dirname(save))
+    run(game, save, answers_to_the_hub())
+    with open(save, "rb") as f:
+        before = f.read()
+    first = subprocess.Popen(game + ["--save", save], stdin=subprocess.PIPE,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    first.stdin.write(b"C\n")
+    first.stdin.flush()
+    time.sleep(0.3)  # the first game holds the run now, waiting at the hub
+    second = run(game, save, answers_to_the_hub() + "W\n5\n")
+    first.stdin.close()
+    first.wait(30)
+    first.stderr.close()
+    check(second.returncode == 0, "the second game failed")
+    check(second.stderr.count(b"\n") == 1 and b"being played in another game" in second.stderr,
+          f"the second game said {second.stderr!r}")
+    check(b"is still in Sandpoint" not in second.stdout, "the second game offered the run")
+    with open(save, "rb") as f:
+        check(f.read() == before, "the second game wrote over the run")
+
+
+def unwritable_folder(game, work):
+    folder = os.path.join(work, "read-only")
+    os.makedirs(folder)
+    os.chmod(folder, stat.S_IRUSR | stat.S_IXUSR)
+    # The superuser writes anywhere: play as nobody where the tests run as root.
+    as_nobody = {"preexec_fn": lambda: os.setuid(65534)} if os.geteuid() == 0 else {}
+    if as_nobody:
+        os.chmod(work, 0o755)
+        os.chmod(folder, 0o555)
+    played = run(game, os.path.join(folder, "save"), answers_to_the_hub() + "W\n1\nW\n1\n",
+                 **as_nobody)
+    check(played.returncode == 0, "the game in a read-only folder failed")
+    check(played.stderr.count(b"\n") == 1 and b"cannot keep the run in" in played.stderr,
+          f"a read-only folder was told as {played.stderr!r}")
+    check(played.stdout.count(b"Lets wait around a bit. (W)") == 3, "the game did not play on")
+
+
+def damaged_newer_and_death(game, work):
+    folder = os.path.join(work, "damaged")
+    os.makedirs(folder)
+    save = os.path.join(folder, "save")
+    with open(save, "wb") as f:
+        f.write(b"Quillmarrow save 1\nPlayerGold=4")
+    played = run(game, save, answers_to_the_hub())
+    check(b"is damaged (the file is cut short" in played.stderr and b"save.damaged" in played.stderr,
+          f"a damaged save was told as {played.stderr!r}")
+    check(os.path.exists(save + ".damaged") and loads(open(save, "rb").read()),
+          "the damaged save was not set aside, or the new game not kept")
+
+    newer = b"Quillmarrow save 2\nSomething=new\n"
+    with open(save, "wb") as f:
+        f.write(newer)
+    played = run(game, save, answers_to_the_hub())
+    check(b"newer version" in played.stderr, f"a newer save was told as {played.stderr!r}")
+    check(open(save, "rb").read() == newer, "a newer save was touched")
+
+    os.remove(save)
+    with open(os.path.join(HERE, "short_game.txt"), encoding="utf-8") as f:
+        whole_game = f.read()
+    played = run(game, save, whole_game)
+    check(b"Thank you for playing Quillmarrow!" in played.stdout, "the scripted game did not end")
+    check(not os.path.exists(save), "the run was kept after the player's death")
+
+
+def piped_without_save(game, work):
+    home = os.path.join(work, "home")
+    os.makedirs(home)
+    environment = dict(os.environ, HOME=home, XDG_STATE_HOME=os.path.join(home, "state"))
+    subprocess.run(game + ["--seed", "7"], input=answers_to_the_hub().encode(), env=environment,
+                   capture_output=True, timeout=60)
+    check(os.listdir(home) == [], "a piped game without --save made files")
+
+
+def main(game):
+    work = tempfile.mkdtemp()
+    try:
+        for part in (crash_consistency, two_games_at_once, unwritable_folder,
+                     damaged_newer_and_death, piped_without_save):
+            part(game, work)
+    finally:
+        for folder, _, _ in os.walk(work):
+            os.chmod(folder, 0o755)
+        shutil.rmtree(work)
+    for failure in failures:
+        print(f"kept_run: {failure}", file=sys.stderr)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
