@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/system.h"
+#include "platform/windows/system_error.h"
 
 namespace qm {
 
@@ -34,16 +35,8 @@ bool readerHasLeft(DWORD error) {
 }
 
 void reportWriteFailure(DWORD error) {
-  char* text = nullptr;
-  const DWORD length = FormatMessageA(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-  std::string reason = length > 0 ? std::string(text, length) : "error " + std::to_string(error);
-  LocalFree(text);
-  while (!reason.empty() &&
-         (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' '))
-    reason.pop_back();
-  const std::string message = "quillmarrow: cannot write the output: " + reason + "\n";
+  const std::string message =
+      "quillmarrow: cannot write the output: " + systemErrorText(error) + "\n";
   DWORD written = 0;
   WriteFile(GetStdHandle(STD_ERROR_HANDLE), message.data(), static_cast<DWORD>(message.size()),
             &written, nullptr);

@@ -1,0 +1,143 @@
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "app/saved_run.h"
+#include "app/system.h"
+#include "platform/windows/system_error.h"
+
+// Paths are in the ANSI code page, as the command line and the environment give them to a
+// console program, and go to the ANSI calls of the system as they are.
+namespace qm {
+
+namespace {
+
+std::string lastError() {
+  return systemErrorText(GetLastError());
+}
+
+bool isSeparator(char c) {
+  return c == '\\' || c == '/';
+}
+
+// Makes the folders that lead to `path`, past its drive or its server and share.
+void makeFoldersFor(const std::string& path) {
+  for (std::size_t at = 1; at < path.size(); ++at) {
+    if (!isSeparator(path[at]) || path[at - 1] == ':') continue;
+    CreateDirectoryA(path.substr(0, at).c_str(), nullptr);  // an existing one is left as it is
+  }
+}
+
+bool writeAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD put = 0;
+    const auto size = static_cast<DWORD>(bytes.size());
+    if (!WriteFile(file, bytes.data(), size, &put, nullptr) || put == 0) return false;
+    bytes.remove_prefix(put);
+  }
+  return true;
+}
+
+class SaveFile final : public RunStorage {
+ public:
+  SaveFile(std::string path, bool makeFolders)
+      : path_(std::move(path)), makeFolders_(makeFolders) {}
+  ~SaveFile() override {
+    if (lock_ != INVALID_HANDLE_VALUE) CloseHandle(lock_);  // and the lock goes with it
+  }
+  SaveFile(const SaveFile&) = delete;
+  SaveFile& operator=(const SaveFile&) = delete;
+
+  std::string where() const override { return path_; }
+
+  // Where no lock file can be made (a folder that cannot be written), nothing can be kept
+  // either, so the game goes on unlocked.
+  bool claim() override {
+    if (makeFolders_) makeFoldersFor(path_);
+    lock_ = CreateFileA((path_ + ".lock").c_str(), GENERIC_READ | GENERIC_WRITE,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (lock_ == INVALID_HANDLE_VALUE) return true;
+    OVERLAPPED whole = {};
+    return LockFileEx(lock_, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                      &whole) != 0;
+  }
+
+  Stored read() override {
+    Stored stored;
+    const HANDLE file = CreateFileA(path_.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      const DWORD error = GetLastError();
+      if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+        stored.error = systemErrorText(error);
+      }
+      return stored;
+    }
+    stored.found = true;
+    char buffer[4096];
+    while (stored.text.size() <= kLargestSave) {
+      DWORD got = 0;
+      if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
+        stored.error = lastError();
+        break;
+      }
+      if (got == 0) break;
+      stored.text.append(buffer, got);
+    }
+    CloseHandle(file);
+    return stored;
+  }
+
+  // The new text goes to a file beside the save, is flushed to the disk, and then takes the
+  // save's name in one step that is itself written through.
+  std::optional<std::string> write(std::string_view text) override {
+    const std::string temporary = path_ + ".tmp";
+    const HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return lastError();
+    bool written = writeAll(file, text) && FlushFileBuffers(file);
+    std::string error = written ? "" : lastError();
+    CloseHandle(file);
+    if (written && !MoveFileExA(temporary.c_str(), path_.c_str(),
+                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      written = false;
+      error = lastError();
+    }
+    if (written) return std::nullopt;
+    DeleteFileA(temporary.c_str());
+    return error;
+  }
+
+  SetAside setAside() override {
+    SetAside aside{.name = path_ + ".damaged", .error = std::nullopt};
+    if (!MoveFileExA(path_.c_str(), aside.name.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      aside.error = lastError();
+    }
+    return aside;
+  }
+
+  void remove() override { DeleteFileA(path_.c_str()); }
+
+ private:
+  std::string path_;
+  bool makeFolders_;
+  HANDLE lock_ = INVALID_HANDLE_VALUE;
+};
+
+}  // namespace
+
+std::optional<std::string> defaultSaveFile() {
+  const char* local = std::getenv("LOCALAPPDATA");
+  if (!local || !*local) return std::nullopt;
+  return std::string(local) + "\\Quillmarrow\\save";
+}
+
+std::unique_ptr<RunStorage> saveFileStorage(std::string path, bool makeFolders) {
+  return std::make_unique<SaveFile>(std::move(path), makeFolders);
+}
+
+}  // namespace qm
