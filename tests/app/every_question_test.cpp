@@ -29,12 +29,8 @@ Play playGame(unsigned seed, bool refusals) {
   CapturedOutput screen;
   QuestionBot bot(seed, kAnswersPerGame, refusals, screen);
   SeededRandom random(seed);
-  RecordingPlatform platform;
-  Console console(bot, screen);
-  console.observeQuestions(&bot);
-  runGame(console, random, platform);
-  console.flush();
-  return {screen.text(), bot.mismatches(), bot.questions()};
+  std::string output = playWithBot(bot, screen, random);
+  return {std::move(output), bot.mismatches(), bot.questions()};
 }
 
 TEST(EveryQuestion, RefusesWhatItDoesNotOfferWithoutAWordAndWithoutAChange) {

@@ -181,18 +181,6 @@ TEST(KeptRun, AFailedWriteIsToldOnceAndLeavesTheRunKeptBefore) {
 
 // ---- Through the game routine ---------------------------------------------------------------
 
-// Draws from a seeded generator, each one recorded.
-struct RecordedDraws final : RandomSource {
-  explicit RecordedDraws(unsigned seed) : generator(seed) {}
-  void reseed() override {}
-  int next(int count, int offset) override {
-    results.push_back(static_cast<int>(generator() % static_cast<unsigned>(count)) + offset);
-    return results.back();
-  }
-  std::mt19937 generator;
-  std::vector<int> results;
-};
-
 // The random player's answers, each recorded; the input ends early once `stop` says so.
 struct RecordedAnswers final : InputSource {
   RecordedAnswers(QuestionBot& bot, std::function<bool()> stop) : bot(bot), stop(std::move(stop)) {}
@@ -218,14 +206,10 @@ Played playRandomly(unsigned seed, MemoryStorage& storage, int keptRuns = 0) {
   CapturedOutput screen;
   QuestionBot bot(seed, 600, false, screen);
   RecordedAnswers input(bot, [&] { return keptRuns > 0 && storage.writes >= keptRuns; });
-  RecordedDraws draws(seed);
-  RecordingPlatform platform;
-  Console console(input, screen);
-  console.observeQuestions(&bot);
+  SeededRandom draws(seed);
   KeptRun keptRun(storage, [](std::string_view) {});
-  runGame(console, draws, platform, &keptRun);
-  console.flush();
-  return {screen.text(), input.lines, draws.results};
+  std::string output = playWithBot(bot, screen, draws, &keptRun, &input);
+  return {std::move(output), input.lines, draws.results()};
 }
 
 // A run kept at the hub and carried on in a new session plays on exactly as the same game

@@ -51,11 +51,8 @@ const std::vector<std::string>& keptTexts() {
       CapturedOutput screen;
       QuestionBot bot(seed, 2000, false, screen);
       SeededRandom random(seed);
-      RecordingPlatform platform;
-      Console console(bot, screen);
-      console.observeQuestions(&bot);
       KeptRun keptRun(storage, [](std::string_view) {});
-      runGame(console, random, platform, &keptRun);
+      playWithBot(bot, screen, random, &keptRun);
     }
     return storage.texts;
   }();

@@ -1,5 +1,7 @@
 #include "support/question_bot.h"
 
+#include "app/game.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -84,6 +86,16 @@ std::size_t QuestionBot::readSome(char* buffer, std::size_t size) {
   const std::size_t count = std::min(size, line.size());
   std::memcpy(buffer, line.data(), count);
   return count;
+}
+
+std::string playWithBot(QuestionBot& bot, CapturedOutput& screen, RandomSource& random,
+                        KeptRun* keptRun, InputSource* input) {
+  RecordingPlatform platform;
+  Console console(input ? *input : bot, screen);
+  console.observeQuestions(&bot);
+  runGame(console, random, platform, keptRun);
+  console.flush();
+  return screen.text();
 }
 
 }  // namespace qm::testing

@@ -5,7 +5,9 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "app/kept_run.h"
 #include "core/console.h"
 #include "core/random.h"
 #include "support/scripted_io.h"
@@ -48,19 +50,29 @@ class QuestionBot final : public InputSource, public QuestionObserver {
   std::set<std::string> questions_;
 };
 
-// Draws from a seeded generator of the tests' own, so a play can be repeated exactly.
+// Draws from a seeded generator of the tests' own, so a play can be repeated exactly; every
+// result is kept, to replay the rest of a game elsewhere.
 class SeededRandom final : public RandomSource {
  public:
   explicit SeededRandom(unsigned seed) : generator_(seed) {}
   void reseed() override {}
+  const std::vector<int>& results() const { return results_; }
 
  protected:
   int next(int count, int offset) override {
-    return static_cast<int>(generator_() % static_cast<unsigned>(count)) + offset;
+    results_.push_back(static_cast<int>(generator_() % static_cast<unsigned>(count)) + offset);
+    return results_.back();
   }
 
  private:
   std::mt19937 generator_;
+  std::vector<int> results_;
 };
+
+// A whole game answered by `bot` (through `input`, when given, instead of the bot itself),
+// drawing from `random`, with the run kept in `keptRun` when given. Returns what it showed on
+// `screen`, the bot's own.
+std::string playWithBot(QuestionBot& bot, CapturedOutput& screen, RandomSource& random,
+                        KeptRun* keptRun = nullptr, InputSource* input = nullptr);
 
 }  // namespace qm::testing
