@@ -48,7 +48,7 @@ void showEndScreen(Context& context) {
     if (context.state.*achievement.earned == 1) console.line(achievement.line);
   }
   console.pause();
-  art::draw(console, art::kShark);
+  art::draw(console, art::kSharkShows, art::kShark);
   console.pause();
 }
 

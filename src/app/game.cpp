@@ -24,7 +24,7 @@ int rollTwoDice(RandomSource& random) {
 void printTitleScreen(Console& console) {
   console.line("Quillmarrow, a ", " text adventure game");
   console.line("From Vontessa");
-  art::draw(console, art::kCastle);
+  art::draw(console, art::kCastleShows, art::kCastle);
   console.line("Let's create a character!");
   console.line();
   console.pause();
@@ -50,7 +50,7 @@ void arriveInSandpoint(Context& context) {
   console.pause();
   console.line("Your adventure begins in here in Sandpoint");
   console.pause();
-  art::draw(console, art::kSandpoint);
+  art::draw(console, art::kSandpointShows, art::kSandpoint);
   console.pause();
   console.line(
       "In Sandpoint there's two inns The Polished Pint and The Soggy Shrimp, there's also a Blacksmith, a quaint Library, a Theater, and a couple vendors along the street.");

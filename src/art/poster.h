@@ -7,6 +7,9 @@ namespace qm::art {
 
 // The sign on the theatre's door: the midday show, its price and title, and a bowling ball
 // beside two pins, in a frame 20 blanks in from the left edge.
+inline constexpr std::string_view kTheatrePosterShows =
+    "The theatre's sign: the midday show, its price and its title, and a bowling ball beside two "
+    "pins";
 extern const std::array<std::string_view, 15> kTheatrePoster;
 
 }  // namespace qm::art

@@ -82,6 +82,22 @@ class Console {
   // Writes terminal control bytes that are not part of the game's text.
   void control(std::string_view bytes);
 
+  // Marks the lines between the two calls as one picture that `shows` what it says, for a sink
+  // that shows pictures as pictures (a web page, which asks for the marks). Elsewhere the marks
+  // write nothing at all.
+  static constexpr char kPictureStart = '\x0E';  // then what it shows and an end of line
+  static constexpr char kPictureEnd = '\x0F';
+  void markPictures() { marksPictures_ = true; }
+  void beginPicture(std::string_view shows) {
+    if (!marksPictures_) return;
+    gather(std::string_view(&kPictureStart, 1));
+    gather(shows);
+    gather("\n");
+  }
+  void endPicture() {
+    if (marksPictures_) gather(std::string_view(&kPictureEnd, 1));
+  }
+
   // Announces a lettered question to the observer, if one is attached.
   void asking(std::string_view letters, Refusal refusal) {
     if (observer_) observer_->asking(letters, refusal);
@@ -143,6 +159,7 @@ class Console {
   InputSource& input_;
   OutputSink& output_;
   QuestionObserver* observer_ = nullptr;
+  bool marksPictures_ = false;
   std::array<char, kOutputBufferSize> pending_{};  // output not yet handed to the sink
   std::size_t pendingSize_ = 0;
   bool lineOpen_ = false;

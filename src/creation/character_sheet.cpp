@@ -45,7 +45,8 @@ const std::array<Panel, 4> kClassPanels = {{
 
 // Creation always sets one of the four names; the last panel stands in for anything else.
 const Panel& panelOf(const std::array<Panel, 4>& panels, const std::string& name) {
-  const auto found = std::ranges::find(panels, name, &Panel::name);
+  const auto found = std::find_if(panels.begin(), panels.end(),
+                                  [&name](const Panel& panel) { return panel.name == name; });
   return found != panels.end() ? *found : panels.back();
 }
 
@@ -85,6 +86,8 @@ void prepareTown(GameState& state) {
 void drawPortrait(Console& console, const GameState& state) {
   const Panel& race = panelOf(kRacePanels, state.PlayerRace);
   const Panel& job = panelOf(kClassPanels, state.PlayerClass);
+  console.beginPicture("The portraits of the " + std::string(race.name) + " and the " +
+                       std::string(job.name));
   console.line(kTopEdge);
   console.line(kGap, caption(race.caption), kGap, caption(job.caption));
   const std::size_t rows = std::max(race.picture.size(), job.picture.size());
@@ -92,6 +95,7 @@ void drawPortrait(Console& console, const GameState& state) {
     console.line(kGap, rowOf(race.picture, row, rows), kGap, rowOf(job.picture, row, rows));
   }
   console.line();
+  console.endPicture();
 }
 
 bool confirmCharacter(Context& context) {

@@ -12,7 +12,7 @@ namespace {
 
 bool isRoll(std::string_view word) {
   constexpr std::array<std::string_view, 5> kRollWords = {"Roll", "ROLL", "roll", "r", "R"};
-  return std::ranges::find(kRollWords, word) != kRollWords.end();
+  return std::find(kRollWords.begin(), kRollWords.end(), word) != kRollWords.end();
 }
 
 }  // namespace
@@ -22,7 +22,7 @@ void dicePrompt(Context& context) {
   std::string& word = context.state.RaceChoice;
   console.asking("R", Refusal::Reprompt);  // "r" and "R" answer it, as the roll words do
   while (true) {
-    art::draw(console, art::kDice);
+    art::draw(console, art::kDiceShows, art::kDice);
     word = console.readWord();
     // Typing the instruction with its quotes is not accepted, but it earns a remark.
     if (word == "\"Roll\"") console.line("Don't be cheeky");

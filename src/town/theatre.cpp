@@ -40,7 +40,7 @@ void readThePoster(Context& context) {
        kPause, "There is a sign on the door"});
   console.line();
   console.line();
-  art::draw(console, art::kTheatrePoster);
+  art::draw(console, art::kTheatrePosterShows, art::kTheatrePoster);
   tell(console, {kPause, "Strange name for a play..."});
 }
 

@@ -147,6 +147,21 @@ TEST(ConsoleOutput, TextsThatFillTheBufferExactlyWaitInItLikeAnyOther) {
   EXPECT_EQ(t.output(), "x" + std::string(kBufferSize - 1, 'y') + std::string(kBufferSize, 'z'));
 }
 
+TEST(ConsoleOutput, PicturesAreMarkedOnlyForASinkThatAsksForTheMarks) {
+  for (const bool marked : {false, true}) {
+    ConsoleUnderTest t("");
+    if (marked) t.console.markPictures();
+    t.console.print("open ");
+    t.console.beginPicture("a dot");
+    t.console.line(".");
+    t.console.endPicture();
+    t.console.endOpenLine();  // the marks leave the line as the text left it
+    EXPECT_EQ(t.output(), marked ? "open \x0E"
+                                   "a dot\n.\n\x0F"
+                                 : "open .\n");
+  }
+}
+
 TEST(ConsoleOutput, EndOpenLineOnlyEndsALineThatIsOpen) {
   ConsoleUnderTest t("");
   t.console.endOpenLine();
