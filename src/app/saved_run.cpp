@@ -283,7 +283,7 @@ std::string valueOf(const GameState& state, const SavedVariable& variable) {
 
 bool isWord(std::string_view text) {
   return !text.empty() && text.size() <= Console::kMaxLineLength &&
-         std::ranges::none_of(text, [](char c) {
+         std::none_of(text.begin(), text.end(), [](char c) {
            return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\n';
          });
 }
@@ -305,7 +305,8 @@ std::optional<std::string> setValue(GameState& state, const SavedVariable& varia
   const std::optional<int> value = wholeNumber(written);
   if (!value) return "'" + name + "' is not a whole number";
   const bool fits = variable.rule == Rule::Stage
-                        ? std::ranges::find(variable.stages, *value) != variable.stages.end()
+                        ? std::find(variable.stages.begin(), variable.stages.end(), *value) !=
+                              variable.stages.end()
                     : variable.rule == Rule::Range
                         ? *value >= variable.lowest && *value <= variable.highest
                         : true;  // a character's numbers are checked with it
@@ -397,7 +398,9 @@ SavedRun readSavedRun(std::string_view text) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) return damaged(where + " is not Name=value");
     const std::string_view name = line.substr(0, equals);
-    const auto variable = std::ranges::find(kVariables, name, &SavedVariable::name);
+    const auto variable =
+        std::find_if(kVariables.begin(), kVariables.end(),
+                     [name](const SavedVariable& known) { return known.name == name; });
     if (variable == kVariables.end()) {
       return damaged(where + " names no variable of the game: '" + std::string(name) + "'");
     }
@@ -412,7 +415,7 @@ SavedRun readSavedRun(std::string_view text) {
     if (!seen[variable.name]) return damaged("'" + std::string(variable.name) + "' is missing");
   }
   const GameState& state = run.state;
-  const bool armed = std::ranges::any_of(kWeapons, [&state](const Weapon& weapon) {
+  const bool armed = std::any_of(kWeapons.begin(), kWeapons.end(), [&state](const Weapon& weapon) {
     return state.Weapon == weapon.name && state.PrimaryAbility == weapon.ability;
   });
   if (!armed) return damaged("its weapon and fight action are not a pair the game gives");

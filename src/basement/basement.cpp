@@ -150,7 +150,9 @@ bool moveThroughADoor(Context& context) {
   console.line("Where do you want to go?");
   console.line("North (N) South (S) East (E) or West (W)");
   const char letter = ask(context, "NSEW");
-  const Direction& way = *std::ranges::find(kDirections, letter, &Direction::letter);
+  const Direction& way =
+      *std::find_if(kDirections.begin(), kDirections.end(),
+                    [letter](const Direction& direction) { return direction.letter == letter; });
   const int column = visit.BasementColumn + way.columnStep;
   const int row = visit.BasementRow + way.rowStep;
   if (column < 1 || column > kColumns || row < 1 || row > kRows) {
@@ -165,7 +167,7 @@ bool moveThroughADoor(Context& context) {
 }  // namespace
 
 const Room& roomAt(int column, int row, RoomBlock block) {
-  return *std::ranges::find_if(kRooms, [=](const Room& room) {
+  return *std::find_if(kRooms.begin(), kRooms.end(), [=](const Room& room) {
     return room.column == column && room.row == row && room.block == block;
   });
 }

@@ -134,7 +134,7 @@ void chooseClass(Context& context) {
 }
 
 bool classAsMade(const GameState& state) {
-  return std::ranges::any_of(kClasses, [&state](const CharacterClass& option) {
+  return std::any_of(kClasses.begin(), kClasses.end(), [&state](const CharacterClass& option) {
     return state.PlayerClass == option.name && state.SecondaryAbility == option.secondaryAbility;
   });
 }
