@@ -1,0 +1,168 @@
+#include "platform/web/page.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace qm::web {
+
+namespace {
+
+// ---- The calls of web/bridge.js (Module.page), and the browser's storage --------------------
+
+// A text from the page as a string of the game's: handed over in memory the game frees.
+EM_JS(char*, pageText, (const char* name), {
+  const text = Module.page[UTF8ToString(name)]();
+  if (text == = null || text == = undefined) return 0;
+  const size = lengthBytesUTF8(text) + 1;
+  const copy = _malloc(size);
+  stringToUTF8(text, copy, size);
+  return copy;
+});
+
+// Waits, without blocking the page, for the next line the player sends.
+EM_ASYNC_JS(char*, nextLine, (), {
+  const text = await Module.page.nextLine();
+  const size = lengthBytesUTF8(text) + 1;
+  const copy = _malloc(size);
+  stringToUTF8(text, copy, size);
+  return copy;
+});
+
+EM_JS(void, pageCall, (const char* name, const char* text, int length),
+      { Module.page[UTF8ToString(name)](UTF8ToString(text, length)); });
+
+EM_JS(char*, storageCall, (const char* action, const char* text, int length), {
+  const key = "quillmarrow.save";
+  let answer = null;
+  try {
+    switch (UTF8ToString(action)) {
+      case "read": answer = localStorage.getItem(key); break;
+      case "write": localStorage.setItem(key, UTF8ToString(text, length)); break;
+      case "aside": localStorage.setItem(key + ".damaged", localStorage.getItem(key) ?? "");
+        localStorage.removeItem(key);
+        break;
+      case "remove": localStorage.removeItem(key); break;
+    }
+    if (answer == = null) return 0;
+    answer = "+" + answer;
+  } catch (error) {
+    answer = "-" + (error && error.name ? error.name : String(error));
+  }
+  const size = lengthBytesUTF8(answer) + 1;
+  const copy = _malloc(size);
+  stringToUTF8(answer, copy, size);
+  return copy;
+});
+
+struct FreeWithFree {
+  void operator()(char* text) const { std::free(text); }
+};
+using PageString = std::unique_ptr<char, FreeWithFree>;
+
+void call(const char* name, std::string_view text = {}) {
+  pageCall(name, text.data(), static_cast<int>(text.size()));
+}
+
+// A storage call: nothing; "+" and a text it read; "-" and the reason it failed.
+std::optional<std::string> storage(const char* action, std::string_view text = {}) {
+  const PageString answer(storageCall(action, text.data(), static_cast<int>(text.size())));
+  if (!answer) return std::nullopt;
+  return std::string(answer.get());
+}
+
+}  // namespace
+
+std::size_t PageInput::readSome(char* buffer, std::size_t size) {
+  if (pending_.empty()) {
+    const PageString line(nextLine());
+    pending_ = std::string(line.get()) + "\n";
+  }
+  const std::size_t count = std::min(size, pending_.size());
+  std::memcpy(buffer, pending_.data(), count);
+  pending_.erase(0, count);
+  return count;
+}
+
+// Splits the text at the picture marks: text goes to the transcript as it comes, a mark opens or
+// closes a picture. A write may end anywhere, a picture's name included.
+void PageOutput::write(std::string_view bytes) {
+  while (!bytes.empty()) {
+    if (reading_ == Reading::PictureName) {
+      const std::size_t end = bytes.find('\n');
+      name_.append(bytes.substr(0, end));
+      if (end == std::string_view::npos) return;
+      call("beginPicture", name_);
+      name_.clear();
+      reading_ = Reading::Text;
+      bytes.remove_prefix(end + 1);
+      continue;
+    }
+    const std::size_t mark = bytes.find_first_of(
+        std::string_view("\x0E\x0F", 2));  // Console::kPictureStart, Console::kPictureEnd
+    call("appendText", bytes.substr(0, mark));
+    if (mark == std::string_view::npos) return;
+    if (bytes[mark] == Console::kPictureStart) {
+      reading_ = Reading::PictureName;
+    } else {
+      call("endPicture");
+    }
+    bytes.remove_prefix(mark + 1);
+  }
+}
+
+void PagePlatform::setWindowTitle(std::string_view title) {
+  call("setTitle", title);
+}
+
+void PagePlatform::beep(int /*frequency*/, int /*milliseconds*/) {
+  call("beep");
+}
+
+RunStorage::Stored PageStorage::read() {
+  Stored stored;
+  const std::optional<std::string> answer = storage("read");
+  if (!answer) return stored;
+  if (answer->front() == '-') {
+    stored.error = answer->substr(1);
+  } else {
+    stored.found = true;
+    stored.text = answer->substr(1);
+  }
+  return stored;
+}
+
+std::optional<std::string> PageStorage::write(std::string_view text) {
+  std::optional<std::string> answer = storage("write", text);
+  if (answer) answer->erase(0, 1);
+  return answer;
+}
+
+RunStorage::SetAside PageStorage::setAside() {
+  std::optional<std::string> answer = storage("aside");
+  if (answer) answer->erase(0, 1);
+  return {.name = "the damaged run beside it", .error = answer};
+}
+
+void PageStorage::remove() {
+  storage("remove");
+}
+
+std::optional<std::string> seedInAddress() {
+  const PageString seed(pageText("seedInAddress"));
+  if (!seed) return std::nullopt;
+  return std::string(seed.get());
+}
+
+void notice(std::string_view text) {
+  call("notice", text);
+}
+
+void gameOver() {
+  call("gameOver");
+}
+
+}  // namespace qm::web

@@ -1,0 +1,160 @@
+// The web page, played in Debian's Chromium, headless, served from 127.0.0.1:
+//
+// - with ?seed=7 and the answers of tests/program/short_game.txt, the transcript (the log
+//   without the player's <kbd> answers) equals the native program's `--seed 7` transcript, line
+//   for line, exactly;
+// - no error reaches the page's console; the title, the live region and the labels of the
+//   pictures are there;
+// - reloaded at the town menu, the page offers to carry on, and carrying on shows the same
+//   status report;
+// - the figures: the site's size gzipped, the time to the first line, the time from Enter to
+//   the next text.
+//
+// Usage: node play.mjs SITE_FOLDER NATIVE_PROGRAM ANSWERS_FILE
+import { execFileSync } from "node:child_process";
+import { readFileSync, readdirSync } from "node:fs";
+import { createServer } from "node:http";
+import { extname, join } from "node:path";
+import { gzipSync } from "node:zlib";
+import puppeteer from "puppeteer-core";
+
+const [site, native, answersFile] = process.argv.slice(2);
+const failures = [];
+const check = (condition, what) => {
+  if (!condition) failures.push(what);
+};
+
+// ---- The site, served as any static host would ----------------------------------------------
+const types = { ".html": "text/html", ".css": "text/css", ".js": "text/javascript", ".wasm": "application/wasm" };
+const server = createServer((request, response) => {
+  const name = new URL(request.url, "http://localhost").pathname.replace(/^\/$/, "/index.html");
+  try {
+    const body = readFileSync(join(site, name.slice(1)));
+    response.writeHead(200, { "Content-Type": types[extname(name)] ?? "application/octet-stream" });
+    response.end(body);
+  } catch {
+    response.writeHead(404);
+    response.end();
+  }
+});
+await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+const address = `http://127.0.0.1:${server.address().port}/`;
+
+const browser = await puppeteer.launch({
+  executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
+  args: ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+         "--disable-background-networking", "--disable-component-update", "--disable-sync"],
+});
+
+// A page of a context of its own (its own storage), with its console watched for errors.
+async function openPage(path) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  page.on("console", (message) => {
+    if (message.type() === "error") failures.push(`console error: ${message.text()}`);
+  });
+  page.on("pageerror", (error) => failures.push(`page error: ${error.message}`));
+  await page.goto(address + path);
+  return page;
+}
+
+const transcript = (page) =>
+  page.evaluate(() => {
+    const log = document.getElementById("log").cloneNode(true);
+    log.querySelectorAll("kbd").forEach((answer) => answer.remove());
+    return log.textContent;
+  });
+
+// Sends each line as the player would: typed into the input line, then Enter. Each waits until
+// the game asks for it, so no line is typed ahead by accident; lines left when the game ends are
+// not sent.
+async function answer(page, lines) {
+  for (const line of lines) {
+    await page.waitForFunction(
+        () => Module.page.isWaiting() || !document.getElementById("end").hidden, { polling: 1 });
+    if (await page.$eval("#end", (end) => !end.hidden)) return;
+    await page.type("#line", line);
+    await page.keyboard.press("Enter");
+  }
+}
+
+// Waits until the game's own text (the answers left out) ends with the town menu.
+const atTheTownMenu = (page) =>
+  page.waitForFunction(() => {
+    const text = [...document.getElementById("log").childNodes]
+      .filter((node) => node.nodeName !== "KBD")
+      .map((node) => node.textContent)
+      .join("");
+    return text.endsWith("Lets wait around a bit. (W)\n");
+  }, { polling: 10 });
+
+// Times from Enter to the next text of the game, measured in the page.
+async function timeAnswers(page) {
+  await page.evaluate(() => {
+    window.answerTimes = [];
+    let sent = 0;
+    const append = Module.page.appendText;
+    Module.page.appendText = (text) => {
+      if (sent) window.answerTimes.push(performance.now() - sent);
+      sent = 0;
+      append(text);
+    };
+    document.getElementById("answer").addEventListener("submit", () => (sent = performance.now()), true);
+  });
+}
+
+// ---- The whole scripted game against the native transcript ----------------------------------
+const answers = readFileSync(answersFile, "utf8").replace(/\n$/, "").split("\n");
+const expected = execFileSync(native, ["--seed", "7"], { input: readFileSync(answersFile) }).toString();
+
+const game = await openPage("?seed=7");
+await game.waitForFunction(() => document.getElementById("log").textContent.includes("Quillmarrow, a"), { polling: 1 });
+const firstLine = await game.evaluate(() => performance.now());
+await timeAnswers(game);
+await answer(game, answers);
+await game.waitForSelector("#end:not([hidden])", { timeout: 30000 });
+const played = await transcript(game);
+const [got, want] = [played.split("\n"), expected.split("\n")];
+const differs = got.findIndex((line, at) => line !== want[at]);
+check(played === expected,
+      `the transcript differs at line ${differs + 1}: ${JSON.stringify(got[differs])} against ` +
+      `${JSON.stringify(want[differs])} (${got.length} lines against ${want.length})`);
+check((await game.title()) === "Quillmarrow", `the title is ${await game.title()}`);
+const log = await game.$eval("#log", (element) => [element.getAttribute("role"), element.getAttribute("aria-live")]);
+check(log[0] === "log" && log[1] === "polite", `the transcript is ${log}, not a polite log`);
+const pictures = await game.$$eval(".picture", (all) => all.map((p) => [p.getAttribute("role"), p.getAttribute("aria-label")]));
+for (const shown of ["A castle with three flag-topped towers", "Sandpoint by the sea", "Two tumbling dice",
+                     "The portraits of the Human and the Thief", "A shark in side view"]) {
+  check(pictures.some(([role, label]) => role === "img" && label?.startsWith(shown)), `no picture labelled "${shown}"`);
+}
+const times = await game.evaluate(() => window.answerTimes.sort((a, b) => a - b));
+const median = times[Math.floor(times.length / 2)];
+const slowest = times[Math.floor(times.length * 0.95)];
+
+// ---- Reloaded at the town menu, the run is offered again ------------------------------------
+const kept = await openPage("?seed=7");
+const toTheHub = answers.slice(0, 21);
+await answer(kept, toTheHub);
+await atTheTownMenu(kept);
+const report = (text) => text.slice(text.lastIndexOf("-".repeat(78), text.lastIndexOf("-".repeat(78)) - 1));
+const before = report(await transcript(kept));
+await kept.reload();
+await kept.waitForFunction(() => document.getElementById("log").textContent.includes("Carry on (C) Start a new game (N)"), { polling: 10 });
+check((await transcript(kept)).includes(" is still in Sandpoint.\n"), "the reloaded page did not name the character");
+await answer(kept, ["C"]);
+await atTheTownMenu(kept);
+check(report(await transcript(kept)) === before, "carrying on showed another status report");
+
+await browser.close();
+server.close();
+
+// ---- The figures ----------------------------------------------------------------------------
+const siteBytes = readdirSync(site).reduce((sum, name) => sum + gzipSync(readFileSync(join(site, name)), { level: 9 }).length, 0);
+console.log(`site: ${(siteBytes / 1024).toFixed(1)} KB gzipped; first line after ${firstLine.toFixed(0)} ms; ` +
+            `Enter to text: median ${median.toFixed(1)} ms, 95th percentile ${slowest.toFixed(1)} ms over ${times.length} answers`);
+check(siteBytes <= 150 * 1024, "the site is larger than 150 KB gzipped");
+check(firstLine <= 500, "the first line came after more than 500 ms");
+check(slowest <= 16, "an answer took more than 16 ms to show its text");
+
+for (const failure of failures) console.error(`browser: ${failure}`);
+process.exit(failures.length ? 1 : 0);

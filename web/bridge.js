@@ -1,0 +1,91 @@
+// The page side of the game, bundled into quillmarrow.js: the transcript, the input line, the
+// title, the tick of the map and the end. The game calls Module.page (src/platform/web/page.cpp);
+// the player sends lines from the form.
+Module.page = (() => {
+  const log = document.getElementById("log");
+  const form = document.getElementById("answer");
+  const line = document.getElementById("line");
+  const notices = document.getElementById("notices");
+  const end = document.getElementById("end");
+  const typedAhead = []; // lines sent before the game asked for them
+  let waiting = null; // the game's wait for the next line
+  let picture = null; // the picture being drawn
+  let audio = null; // made at the first key press, as browsers allow sound only then
+
+  form.addEventListener("submit", (event) => {
+    event.preventDefault();
+    const text = line.value;
+    line.value = "";
+    const echo = document.createElement("kbd"); // the answer, told apart from the game's text
+    echo.textContent = text + "\n";
+    log.append(echo);
+    if (waiting) {
+      const wake = waiting;
+      waiting = null;
+      wake(text);
+    } else {
+      typedAhead.push(text);
+    }
+  });
+  document.addEventListener("keydown", () => {
+    if (!audio && window.AudioContext) audio = new AudioContext();
+  });
+  document.addEventListener("click", (event) => {
+    if (event.target.tagName !== "BUTTON" && !String(window.getSelection())) line.focus();
+  });
+  document.getElementById("again").addEventListener("click", () => location.reload());
+  line.focus();
+
+  return {
+    appendText(text) {
+      if (text) (picture || log).append(text);
+    },
+    beginPicture(shows) {
+      picture = document.createElement("span");
+      picture.className = "picture";
+      picture.setAttribute("role", "img");
+      picture.setAttribute("aria-label", shows);
+      log.append(picture);
+    },
+    endPicture() {
+      picture = null;
+    },
+    // Whether the game waits for the player (the tests wait for it before they type).
+    isWaiting() {
+      return waiting !== null;
+    },
+    nextLine() {
+      line.scrollIntoView({ block: "end" });
+      if (typedAhead.length) return Promise.resolve(typedAhead.shift());
+      return new Promise((resolve) => {
+        waiting = resolve;
+      });
+    },
+    setTitle(title) {
+      document.title = title;
+    },
+    beep() {
+      if (!audio) return;
+      const tone = audio.createOscillator();
+      const volume = audio.createGain();
+      volume.gain.value = 0.04;
+      tone.frequency.value = 880;
+      tone.connect(volume).connect(audio.destination);
+      tone.start();
+      tone.stop(audio.currentTime + 0.01);
+    },
+    notice(text) {
+      const paragraph = document.createElement("p");
+      paragraph.textContent = text;
+      notices.append(paragraph);
+    },
+    seedInAddress() {
+      return new URLSearchParams(location.search).get("seed");
+    },
+    gameOver() {
+      line.disabled = true;
+      end.hidden = false;
+      document.getElementById("again").focus();
+    },
+  };
+})();
