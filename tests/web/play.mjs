@@ -47,9 +47,10 @@ const browser = await puppeteer.launch({
 });
 
 // A page of a context of its own (its own storage), with its console watched for errors.
-async function openPage(path) {
+async function openPage(path, prepare = async () => {}) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
+  await prepare(page);
   page.on("console", (message) => {
     if (message.type() === "error") failures.push(`console error: ${message.text()}`);
   });
@@ -107,9 +108,17 @@ async function timeAnswers(page) {
 const answers = readFileSync(answersFile, "utf8").replace(/\n$/, "").split("\n");
 const expected = execFileSync(native, ["--seed", "7"], { input: readFileSync(answersFile) }).toString();
 
-const game = await openPage("?seed=7");
+const game = await openPage("?seed=7", (page) =>
+  // The moment the first text shows, measured in the page from its navigation.
+  page.evaluateOnNewDocument(() => {
+    new MutationObserver((changes, observer) => {
+      if (!document.getElementById("log")?.textContent) return;
+      window.firstText = performance.now();
+      observer.disconnect();
+    }).observe(document, { childList: true, subtree: true, characterData: true });
+  }));
 await game.waitForFunction(() => document.getElementById("log").textContent.includes("Quillmarrow, a"), { polling: 1 });
-const firstLine = await game.evaluate(() => performance.now());
+const firstLine = await game.evaluate(() => window.firstText);
 await timeAnswers(game);
 await answer(game, answers);
 await game.waitForSelector("#end:not([hidden])", { timeout: 30000 });
