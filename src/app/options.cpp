@@ -1,6 +1,8 @@
 #include "app/options.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <limits>
 #include <ostream>
 #include <utility>
@@ -13,21 +15,30 @@ namespace {
 
 constexpr std::string_view kUsage =
     "Usage: quillmarrow [--seed N] [--save FILE | --no-save]\n"
-    "       quillmarrow --help | --version\n"
+    "       quillmarrow -h | --help | -V | --version\n"
     "Play Quillmarrow, a text adventure for the console.\n"
     "\n"
-    "  --seed N     start the random numbers from N (0 to 4294967295) instead of the clock,\n"
-    "               so the same N and the same answers play the same game again\n"
-    "  --save FILE  keep the run in FILE, resume it from there, even when not played at a\n"
-    "               terminal (a terminal game keeps its run in the user's state folder)\n"
-    "  --no-save    neither keep the run nor resume one\n"
-    "  --help       show this help and exit\n"
-    "  --version    show the version and exit\n";
+    "  --seed N       start the random numbers from N (0 to 4294967295) instead of\n"
+    "                 the clock: the same N and answers play the same game again\n"
+    "  --save FILE    keep the run in FILE and resume it from there, also when not\n"
+    "                 played at a terminal (at a terminal the run is kept in the\n"
+    "                 user's state folder)\n"
+    "  --no-save      neither keep the run nor resume one\n"
+    "  -h, --help     show this help and exit\n"
+    "  -V, --version  show the version and exit\n"
+    "\n"
+    "Type the letter shown in brackets and press Enter. The game ends when your\n"
+    "character dies; Ctrl-D stops it at any question.\n";
+
+constexpr std::string_view kCopyright =
+    "Copyright 2026 the Quillmarrow authors. All rights reserved.";
+constexpr std::string_view kTryHelp = "Try 'quillmarrow --help' for more information.";
 
 static_assert(std::numeric_limits<unsigned>::max() == 4294967295u,
               "the usage text and the seed error name the largest seed");
 
 constexpr int kStatusUsageError = 2;
+constexpr int kStatusOutputFailed = 1;
 
 CommandLine only(CommandLine::Action action, std::string error = {}) {
   CommandLine commandLine;
@@ -55,8 +66,19 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments) {
   CommandLine commandLine;
   for (std::size_t next = 0; next < arguments.size(); ++next) {
     const std::string_view argument = arguments[next];
-    if (argument == "--help") return only(CommandLine::Action::ShowHelp);
-    if (argument == "--version") return only(CommandLine::Action::ShowVersion);
+    if (argument == "--") {  // the end of the options: the game takes no other arguments
+      if (next + 1 < arguments.size()) {
+        return refused("unexpected argument '" + std::string(arguments[next + 1]) + "'");
+      }
+      break;
+    }
+    if (argument == "--help" || argument == "-h") return only(CommandLine::Action::ShowHelp);
+    if (argument == "--version" || argument == "-V") {
+      return only(CommandLine::Action::ShowVersion);
+    }
+    if (!argument.starts_with("-") || argument == "-") {
+      return refused("unexpected argument '" + std::string(argument) + "'");
+    }
     if (argument == "--no-save") {
       if (commandLine.noSave) return refused("option '--no-save' given twice");
       commandLine.noSave = true;
@@ -99,13 +121,21 @@ std::optional<int> answerWithoutPlaying(const CommandLine& commandLine, std::ost
                                         std::ostream& err) {
   switch (commandLine.action) {
     case CommandLine::Action::Play: return std::nullopt;
-    case CommandLine::Action::ShowHelp: out << kUsage; return 0;
-    case CommandLine::Action::ShowVersion: out << "quillmarrow " << kVersion << '\n'; return 0;
+    case CommandLine::Action::ShowHelp: out << kUsage; break;
+    case CommandLine::Action::ShowVersion:
+      out << "quillmarrow " << kVersion << '\n' << kCopyright << '\n';
+      break;
     case CommandLine::Action::Refuse:
-      err << "quillmarrow: " << commandLine.error << '\n' << kUsage;
+      err << "quillmarrow: " << commandLine.error << '\n' << kTryHelp << '\n';
       return kStatusUsageError;
   }
-  return kStatusUsageError;
+  // An answer nobody can read fails as the game does when its output cannot be written.
+  errno = 0;
+  if (out.flush()) return 0;
+  const int error = errno;
+  err << "quillmarrow: cannot write the output"
+      << (error ? std::string(": ") + std::strerror(error) : "") << '\n';
+  return kStatusOutputFailed;
 }
 
 }  // namespace qm

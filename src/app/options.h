@@ -18,13 +18,14 @@ struct CommandLine {
   std::string error;                    // why a refused command line was refused
 };
 
-// Reads the arguments that follow the program name. --help and --version act as soon as they
-// are met; anything unknown, an option given twice, --save with --no-save, or a seed that is not
-// a whole number from 0 to the largest unsigned int refuses the whole command line.
+// Reads the arguments that follow the program name, as GNU tools do: --help (-h) and --version
+// (-V) act as soon as they are met, and -- ends the options. An unknown option, any argument that
+// is not an option, an option given twice, --save with --no-save, or a seed that is not a whole
+// number from 0 to the largest unsigned int refuses the whole command line.
 CommandLine parseCommandLine(std::span<const std::string_view> arguments);
 
-// Answers --help, --version or a refused command line; returns the exit status, or nothing when
-// the game is to be played.
+// Answers --help, --version or a refused command line; returns the exit status (1 when the answer
+// cannot be written, 2 for a refused command line), or nothing when the game is to be played.
 std::optional<int> answerWithoutPlaying(const CommandLine& commandLine, std::ostream& out,
                                         std::ostream& err);
 

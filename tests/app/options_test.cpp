@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/version.h"
+#include "support/harness.h"
 
 namespace qm::testing {
 namespace {
@@ -36,6 +37,13 @@ TEST(CommandLineOptions, EachOptionAndEachWayToGetItWrong) {
       {{"--seed", "-1"}, Action::Refuse, {}, "invalid seed '-1" + badSeed},
       {{"--seed", "7x"}, Action::Refuse, {}, "invalid seed '7x" + badSeed},
       {{"--seed="}, Action::Refuse, {}, "invalid seed '" + badSeed},
+      {{"-h", "--bogus"}, Action::ShowHelp, {}, ""},
+      {{"-V"}, Action::ShowVersion, {}, ""},
+      {{"--seed", "7", "--"}, Action::Play, 7u, ""},
+      {{"--", "--help"}, Action::Refuse, {}, "unexpected argument '--help'"},
+      {{"play"}, Action::Refuse, {}, "unexpected argument 'play'"},
+      {{"-"}, Action::Refuse, {}, "unexpected argument '-'"},
+      {{"-x"}, Action::Refuse, {}, "unknown option '-x'"},
   };
   for (const Case& c : cases) {
     const CommandLine got = parseCommandLine(c.arguments);
@@ -74,16 +82,31 @@ TEST(CommandLineAnswers, HelpAndVersionGoToStandardOutputAndRefusalsToStandardEr
     return std::tuple{status, out.str(), err.str()};
   };
   EXPECT_EQ(answer({"--seed", "3"}), std::tuple(std::nullopt, "", ""));
-  const auto [helpStatus, usage, helpErrors] = answer({"--help"});
+  const auto [helpStatus, usage, helpErrors] = answer({"-h"});
   EXPECT_EQ(helpStatus, 0);
   EXPECT_TRUE(usage.starts_with("Usage: quillmarrow [--seed N] [--save FILE | --no-save]\n"));
   EXPECT_EQ(helpErrors, "");
-  EXPECT_EQ(answer({"--version"}),
-            std::tuple(0, "quillmarrow " + std::string(kVersion) + "\n", ""));
+  for (const std::string& line : splitLines(usage))
+    EXPECT_LE(line.size(), 80u) << line;
+  EXPECT_EQ(answer({"-V"}), std::tuple(0,
+                                       "quillmarrow " + std::string(kVersion) +
+                                           "\nCopyright 2026 the Quillmarrow authors. All "
+                                           "rights reserved.\n",
+                                       ""));
   EXPECT_EQ(answer({"--seed", "x"}),
             std::tuple(2, "",
-                       "quillmarrow: invalid seed 'x': give a whole number from 0 to 4294967295\n" +
-                           usage));
+                       "quillmarrow: invalid seed 'x': give a whole number from 0 to 4294967295\n"
+                       "Try 'quillmarrow --help' for more information.\n"));
+}
+
+TEST(CommandLineAnswers, AnAnswerThatCannotBeWrittenFailsWithOneLine) {
+  std::ostringstream out;
+  out.setstate(std::ios::badbit);  // as a stream whose device is full
+  std::ostringstream err;
+  EXPECT_EQ(
+      answerWithoutPlaying(parseCommandLine(std::vector<std::string_view>{"--help"}), out, err), 1);
+  EXPECT_TRUE(err.str().starts_with("quillmarrow: cannot write the output"));
+  EXPECT_EQ(err.str().find('\n'), err.str().size() - 1);
 }
 
 }  // namespace
