@@ -30,9 +30,27 @@ void WrappingOutput::write(std::string_view bytes) {
   }
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 32);
-  for (const char byte : bytes)
-    put(byte, out);
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
+    if (column_ == 0) at = shortenRule(bytes, at, out);
+    put(bytes[at], out);
+  }
   terminal_.write(out);
+}
+
+// A line of one character over and over (the status report's rule of dashes) that the terminal
+// is too narrow for is cut to the terminal's width rather than broken onto a second line. Returns
+// where the writing goes on: the end of that line, or `at` for any other line.
+std::size_t WrappingOutput::shortenRule(std::string_view bytes, std::size_t at, std::string& out) {
+  const std::size_t end = bytes.find('\n', at);
+  if (width_ == 0 || escape_ != Escape::None || end == std::string_view::npos) return at;
+  const std::string_view line = bytes.substr(at, end - at);
+  const char drawn = line.empty() ? ' ' : line.front();
+  const bool rule = line.size() > width_ && drawn > ' ' && drawn < 0x7F &&
+                    line.find_first_not_of(drawn) == std::string_view::npos;
+  if (!rule) return at;
+  out.append(width_, drawn);
+  column_ = width_;
+  return end;
 }
 
 void WrappingOutput::cursorAtLineStart() {

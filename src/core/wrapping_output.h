@@ -12,8 +12,9 @@ namespace qm {
 
 // Output for a terminal: a line wider than the terminal is broken at the last blank that fits,
 // so no word is cut in two; a word wider than the whole terminal is cut at the edge, as the
-// terminal would cut it. Lines that fit (pictures included) pass untouched. The column is kept
-// across writes, since a write may end in the middle of a line (a prompt).
+// terminal would cut it. A line of one character over and over (a rule) that is too wide is
+// shortened to the terminal's width instead. Lines that fit (pictures included) pass untouched. The
+// column is kept across writes, since a write may end in the middle of a line (a prompt).
 //
 // Escape sequences take no room; a tab moves to the next multiple of eight; the bytes that
 // continue a UTF-8 character take no room of their own.
@@ -39,6 +40,7 @@ class WrappingOutput final : public OutputSink {
   };
 
   void put(char byte, std::string& out);
+  std::size_t shortenRule(std::string_view bytes, std::size_t at, std::string& out);
   bool takeEscapeByte(char byte);
   std::size_t widthOf(char byte) const;
   void breakLine(std::string& out);

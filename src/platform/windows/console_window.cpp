@@ -19,10 +19,14 @@ void restoreTitle() {
   if (titleSaved) SetConsoleTitleW(titleBefore.c_str());
 }
 
-// Ctrl-C, Ctrl-Break or the console window closing: the old title comes back, and the default
-// handler then ends the program as usual.
-BOOL WINAPI restoreTitleOnStop(DWORD /*event*/) {
+// Ctrl-C, Ctrl-Break or the console window closing: the old title comes back. Ctrl-C and
+// Ctrl-Break then end the game at once with the status every console program gets from them;
+// the other events go on to the default handler.
+BOOL WINAPI restoreTitleOnStop(DWORD event) {
   restoreTitle();
+  if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT) {
+    TerminateProcess(GetCurrentProcess(), static_cast<UINT>(STATUS_CONTROL_C_EXIT));
+  }
   return FALSE;
 }
 
