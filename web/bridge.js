@@ -36,7 +36,42 @@ Module.page = (() => {
   document.getElementById("again").addEventListener("click", () => location.reload());
   line.focus();
 
+  const key = "quillmarrow.save";
   return {
+    // A text for the game, in memory it frees; 0 for none.
+    toGame(text) {
+      if (text === null || text === undefined) return 0;
+      const size = lengthBytesUTF8(text) + 1;
+      const copy = _malloc(size);
+      stringToUTF8(text, copy, size);
+      return copy;
+    },
+    // The run for this page alone while it stays open, where the browser has locks.
+    claimRun() {
+      if (!navigator.locks) return Promise.resolve(1);
+      return new Promise((resolve) => {
+        navigator.locks.request(key, { ifAvailable: true }, (lock) => {
+          resolve(lock ? 1 : 0);
+          return lock ? new Promise(() => {}) : undefined;
+        });
+      });
+    },
+    // The kept run in localStorage: null for nothing, "+" and a text, "-" and why it failed.
+    storage(action, text) {
+      try {
+        let read = null;
+        if (action === "read") read = localStorage.getItem(key);
+        if (action === "write") localStorage.setItem(key, text);
+        if (action === "aside") {
+          localStorage.setItem(key + ".damaged", localStorage.getItem(key) ?? "");
+          localStorage.removeItem(key);
+        }
+        if (action === "remove") localStorage.removeItem(key);
+        return read === null ? null : "+" + read;
+      } catch (error) {
+        return "-" + (error && error.name ? error.name : String(error));
+      }
+    },
     appendText(text) {
       if (text) (picture || log).append(text);
     },

@@ -6,7 +6,7 @@
 // - no error reaches the page's console; the title, the live region and the labels of the
 //   pictures are there;
 // - reloaded at the town menu, the page offers to carry on, and carrying on shows the same
-//   status report;
+//   status report; a second tab meanwhile leaves the run to the first;
 // - the figures: the site's size gzipped, the time to the first line, the time from Enter to
 //   the next text.
 //
@@ -153,6 +153,12 @@ check((await transcript(kept)).includes(" is still in Sandpoint.\n"), "the reloa
 await answer(kept, ["C"]);
 await atTheTownMenu(kept);
 check(report(await transcript(kept)) === before, "carrying on showed another status report");
+
+// A second tab of the same browser leaves the run to the first, which still holds it.
+const second = await kept.browserContext().newPage();
+await second.goto(address + "?seed=7");
+await second.waitForFunction(() => document.getElementById("notices").textContent.includes("another game"), { polling: 10 });
+check(!(await transcript(second)).includes("Carry on (C)"), "a second tab offered the run the first one plays");
 
 await browser.close();
 server.close();

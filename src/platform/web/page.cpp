@@ -11,52 +11,34 @@ namespace qm::web {
 
 namespace {
 
-// ---- The calls of web/bridge.js (Module.page), and the browser's storage --------------------
-
-// A text from the page as a string of the game's: handed over in memory the game frees.
+// ---- The calls of web/bridge.js (Module.page) --------------------------------------------------
+// The JavaScript stays in bridge.js; these only hand texts across. A text for the game comes
+// in memory the game frees.
+// clang-format off
 EM_JS(char*, pageText, (const char* name), {
-  const text = Module.page[UTF8ToString(name)]();
-  if (text == = null || text == = undefined) return 0;
-  const size = lengthBytesUTF8(text) + 1;
-  const copy = _malloc(size);
-  stringToUTF8(text, copy, size);
-  return copy;
+  return Module.page.toGame(Module.page[UTF8ToString(name)]());
 });
 
 // Waits, without blocking the page, for the next line the player sends.
 EM_ASYNC_JS(char*, nextLine, (), {
-  const text = await Module.page.nextLine();
-  const size = lengthBytesUTF8(text) + 1;
-  const copy = _malloc(size);
-  stringToUTF8(text, copy, size);
-  return copy;
+  return Module.page.toGame(await Module.page.nextLine());
 });
 
-EM_JS(void, pageCall, (const char* name, const char* text, int length),
-      { Module.page[UTF8ToString(name)](UTF8ToString(text, length)); });
+// Takes the run for this page alone, as long as the page stays open; true where the browser
+// cannot tell, which leaves one page at a time to the player.
+EM_ASYNC_JS(int, claimRun, (), {
+  return await Module.page.claimRun();
+});
 
+EM_JS(void, pageCall, (const char* name, const char* text, int length), {
+  Module.page[UTF8ToString(name)](UTF8ToString(text, length));
+});
+
+// The browser's storage: nothing, "+" and the text read, or "-" and why it failed.
 EM_JS(char*, storageCall, (const char* action, const char* text, int length), {
-  const key = "quillmarrow.save";
-  let answer = null;
-  try {
-    switch (UTF8ToString(action)) {
-      case "read": answer = localStorage.getItem(key); break;
-      case "write": localStorage.setItem(key, UTF8ToString(text, length)); break;
-      case "aside": localStorage.setItem(key + ".damaged", localStorage.getItem(key) ?? "");
-        localStorage.removeItem(key);
-        break;
-      case "remove": localStorage.removeItem(key); break;
-    }
-    if (answer == = null) return 0;
-    answer = "+" + answer;
-  } catch (error) {
-    answer = "-" + (error && error.name ? error.name : String(error));
-  }
-  const size = lengthBytesUTF8(answer) + 1;
-  const copy = _malloc(size);
-  stringToUTF8(answer, copy, size);
-  return copy;
+  return Module.page.toGame(Module.page.storage(UTF8ToString(action), UTF8ToString(text, length)));
 });
+// clang-format on
 
 struct FreeWithFree {
   void operator()(char* text) const { std::free(text); }
@@ -120,6 +102,10 @@ void PagePlatform::setWindowTitle(std::string_view title) {
 
 void PagePlatform::beep(int /*frequency*/, int /*milliseconds*/) {
   call("beep");
+}
+
+bool PageStorage::claim() {
+  return claimRun() != 0;
 }
 
 RunStorage::Stored PageStorage::read() {

@@ -43,11 +43,12 @@ class PagePlatform final : public Platform {
   void beep(int frequency, int milliseconds) override;
 };
 
-// The kept run in the browser's local storage, under one key; a damaged one beside it.
+// The kept run in the browser's local storage, under one key; a damaged one beside it. One page
+// at a time holds it, as one game at a time holds a save file.
 class PageStorage final : public RunStorage {
  public:
   std::string where() const override { return "this browser's storage"; }
-  bool claim() override { return true; }
+  bool claim() override;
   Stored read() override;
   std::optional<std::string> write(std::string_view text) override;
   SetAside setAside() override;
