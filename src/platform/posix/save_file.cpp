@@ -11,6 +11,7 @@
 
 #include "app/saved_run.h"
 #include "app/system.h"
+#include "platform/posix/write_all.h"
 
 namespace qm {
 
@@ -34,16 +35,6 @@ void makeFoldersFor(const std::string& path) {
        slash = path.find('/', slash + 1)) {
     ::mkdir(path.substr(0, slash).c_str(), 0700);  // an existing folder is left as it is
   }
-}
-
-bool writeAll(int descriptor, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t put = ::write(descriptor, bytes.data(), bytes.size());
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(put));
-  }
-  return true;
 }
 
 // A rename or a removal is lasting only once the folder that holds the name is on the disk.

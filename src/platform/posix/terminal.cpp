@@ -2,12 +2,12 @@
 #include <unistd.h>
 
 #include <array>
-#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 
 #include "app/system.h"
 #include "platform/posix/terminal.h"
+#include "platform/posix/write_all.h"
 
 namespace qm {
 
@@ -25,14 +25,9 @@ extern "C" void noteResize(int /*signal*/) {
 }
 
 // Straight to the terminal, past the console: used before the first output, after the last,
-// and inside a signal handler.
+// and inside a signal handler. A terminal that cannot take the title is left as it is.
 void writeToTerminal(std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t put = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return;
-    bytes.remove_prefix(static_cast<std::size_t>(put));
-  }
+  writeAll(STDOUT_FILENO, bytes);
 }
 
 // Ctrl-C (or a polite kill) while titles are in use: restore the title, then stop the way the

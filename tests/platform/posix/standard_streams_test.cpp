@@ -1,4 +1,5 @@
 #include "app/system.h"
+#include "platform/posix/write_all.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -85,28 +86,41 @@ TEST(StandardInput, AReadOrAWaitInterruptedByASignalIsTriedAgain) {
   }
 }
 
+// Both ways the game writes: through the console, and straight to a descriptor (the terminal's
+// title, the save file).
 TEST(StandardOutput, AWriteInterruptedByASignalIsTriedAgain) {
   const InterruptingSignal signal;
-  int ends[2] = {-1, -1};
-  ASSERT_EQ(::pipe(ends), 0);
-  // Fill the pipe, so that the write below waits before it has written anything.
-  ::fcntl(ends[1], F_SETFL, O_NONBLOCK);
-  std::size_t filled = 0;
-  for (char block[4096] = {}; ::write(ends[1], block, sizeof block) > 0;)
-    filled += sizeof block;
-  ::fcntl(ends[1], F_SETFL, 0);
-  std::size_t drained = 0;
-  std::thread reader = interruptThen(::pthread_self(), [&] {
-    char buffer[4096];
-    for (ssize_t got; drained < filled + 5 && (got = ::read(ends[0], buffer, sizeof buffer)) > 0;)
-      drained += static_cast<std::size_t>(got);
-  });
-  StandardOutput output(ends[1]);
-  EXPECT_NO_THROW(output.write("Hello"));
-  ::close(ends[1]);  // the reader sees the end even when the write gave up
-  reader.join();
-  EXPECT_EQ(drained, filled + 5);
-  ::close(ends[0]);
+  const std::function<bool(int)> writers[] = {
+      [](int end) {
+        StandardOutput(end).write("Hello");
+        return true;
+      },
+      [](int end) { return writeAll(end, "Hello"); },
+  };
+  for (const auto& write : writers) {
+    int ends[2] = {-1, -1};
+    ASSERT_EQ(::pipe(ends), 0);
+    // Fill the pipe, so that the write below waits before it has written anything.
+    ::fcntl(ends[1], F_SETFL, O_NONBLOCK);
+    std::size_t filled = 0;
+    for (char block[4096] = {}; ::write(ends[1], block, sizeof block) > 0;)
+      filled += sizeof block;
+    ::fcntl(ends[1], F_SETFL, 0);
+    std::size_t drained = 0;
+    std::thread reader = interruptThen(::pthread_self(), [&] {
+      char buffer[4096];
+      for (ssize_t got; drained < filled + 5 && (got = ::read(ends[0], buffer, sizeof buffer)) > 0;)
+        drained += static_cast<std::size_t>(got);
+    });
+    bool written = false;
+    EXPECT_NO_THROW(written = write(ends[1]));
+    EXPECT_TRUE(written);
+    ::close(ends[1]);  // the reader sees the end even when the write gave up
+    reader.join();
+    EXPECT_EQ(drained, filled + 5);
+    ::close(ends[0]);
+  }
+  EXPECT_FALSE(writeAll(-1, "Hello"));  // a failure other than a signal ends the write
 }
 
 }  // namespace
