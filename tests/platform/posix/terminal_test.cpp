@@ -75,21 +75,28 @@ std::string_view handling(int signal) {
 }
 
 // The game's title goes on the terminal's title stack while it plays; Ctrl-C or a kill puts the
-// old one back only while the game runs, and afterwards does what it always did.
+// old one back only while the game runs, and afterwards does what it always did. A signal ignored
+// when the game starts (a game run in the background) stays ignored.
 TEST(TerminalTitle, IsPushedAtTheStartAndPoppedAtTheEndWithTheSignalsHandledMeanwhile) {
-  ASSERT_EQ(handling(SIGINT), "the default");
-  const OnAPseudoTerminal terminal;
-  ScriptedInput input("");
-  CapturedOutput output;
-  Console console(input, output);
-  std::string_view whilePlaying;
-  {
-    const ConsolePlatform platform(console);
-    whilePlaying = handling(SIGINT);
+  struct sigaction before {};
+  ::sigaction(SIGINT, nullptr, &before);
+  for (void (*const atStart)(int) : {SIG_DFL, SIG_IGN}) {
+    std::signal(SIGINT, atStart);
+    const std::string_view untouched = handling(SIGINT);
+    const OnAPseudoTerminal terminal;
+    ScriptedInput input("");
+    CapturedOutput output;
+    Console console(input, output);
+    std::string_view whilePlaying;
+    {
+      const ConsolePlatform platform(console);
+      whilePlaying = handling(SIGINT);
+    }
+    EXPECT_EQ(whilePlaying, atStart == SIG_DFL ? "a handler" : "ignored");
+    EXPECT_EQ(handling(SIGINT), untouched);
+    EXPECT_EQ(terminal.shown(), "\033[22;0t\033[23;0t");
   }
-  EXPECT_EQ(whilePlaying, "a handler");
-  EXPECT_EQ(handling(SIGINT), "the default");
-  EXPECT_EQ(terminal.shown(), "\033[22;0t\033[23;0t");
+  ::sigaction(SIGINT, &before, nullptr);
 }
 
 }  // namespace
