@@ -43,10 +43,14 @@ TEST(WordWrap, BreaksOnlyLinesWiderThanTheTerminalAtTheLastBlankThatFits) {
       {"abcde fghij klmno pqrst uvw\n", "abcde\nfghij\nklmno\npqrst uvw\n"},
       {"abcdefgh\tX\n", "abcdefgh\tX\n"},  // a tab near the edge stops at the last column
       {"\033[1@\033[2~abcde fghi\n", "\033[1@\033[2~abcde fghi\n"},  // both ends of the final byte
+      {"\033[2~abcde fghij\n", "\033[2~abcde\nfghij\n"},             // the highest, no sooner
       {"------------\nab\n", "----------\nab\n"},                    // a rule too wide is shortened
       {"----------\n", "----------\n"},                              // one that fits is not
       {"===========-\n", "==========\n=-\n"},                        // nor anything but a rule
       {"ab\n------------ \n", "ab\n----------\n-- \n"},  // a blank: no rule, cut as a word
+      {"            \n", "          \n \n"},             // blanks are no rule either
+      {"\x7F\x7F\x7F\x7F\x7F\x7F\x7F\x7F\x7F\x7F\x7F\x7F\n",
+       "\x7F\x7F\x7F\x7F\x7F\x7F\x7F\x7F\x7F\x7F\x7F\x7F\n"},  // nor what takes no room
       // A blank on one line is no place to break the next, whose word is wider than the terminal.
       {"ab cd\nefghijklmnopq\n", "ab cd\nefghijklmn\nopq\n"},
   };
