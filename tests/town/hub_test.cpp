@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/run_keeper.h"
 #include "core/status_report.h"
 #include "support/harness.h"
 #include "support/tables.h"
@@ -44,12 +45,26 @@ TEST(Hub, ALongWaitIsBroughtBackOnePassAtATime) {
   EXPECT_NE(out.substr(second).find("It's midday"), std::string::npos);
 }
 
-TEST(Hub, DeathCheckEndsTheGameBeforeTheMenu) {
-  for (const int health : {0, -4}) {
+struct CountingKeeper final : RunKeeper {
+  void atTheHub(const GameState& /*state*/) override { ++kept; }
+  int kept = 0;
+};
+
+// No health left: death at the report, before the menu, and no run kept for a dead player. One
+// hit point left is alive, and kept.
+TEST(Hub, DeathCheckEndsTheGameBeforeTheMenuAndKeepsNoRun) {
+  for (const int health : {1, 0, -4}) {
     Harness h("I\n");
     h.state = startingState();
     h.state.PlayerHealth = health;
-    EXPECT_EQ(playHub(h), Ending::Died) << health;
+    CountingKeeper keeper;
+    const Ending end = h.play([&keeper](Context& c) {
+      c.keeper = &keeper;
+      runHub(c);
+    });
+    EXPECT_EQ(keeper.kept, health > 0 ? 1 : 0) << health;
+    if (health > 0) continue;
+    EXPECT_EQ(end, Ending::Died) << health;
     const std::string out = h.output();
     EXPECT_EQ(out.find("Let's get a room"), std::string::npos);
     EXPECT_EQ(out.find("You are perfectly healthy"), std::string::npos);
