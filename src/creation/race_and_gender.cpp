@@ -108,7 +108,7 @@ void applyRace(GameState& state) {
 bool raceAsMade(const GameState& state) {
   if (state.RaceNumber < 0 || state.RaceNumber >= static_cast<int>(kRaces.size())) return false;
   if (state.FirstNameNumber < 0 || state.FirstNameNumber > 9) return false;
-  const Race& race = kRaces[static_cast<std::size_t>(state.RaceNumber)];
+  const Race& race = kRaces.at(static_cast<std::size_t>(state.RaceNumber));
   // Each stat is two dice, 2 to 12, and the race's bonus.
   const auto rolled = [](int stat, int bonus) {
     const long long dice = static_cast<long long>(stat) - bonus;

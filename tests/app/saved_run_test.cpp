@@ -7,6 +7,7 @@
 
 #include "app/game.h"
 #include "app/kept_run.h"
+#include "core/console.h"
 #include "support/question_bot.h"
 #include "support/scripted_io.h"
 
@@ -159,6 +160,19 @@ std::string withValue(const std::string& text, std::string_view name, std::strin
   return withLine(text, key + old + "\n", key + std::string(value) + "\n");
 }
 
+// The most a run can hold: every typed answer it keeps a whole input line long, every byte of
+// it escaped.
+TEST(SavedRun, TheLargestRunAPlayerCanTypeReadsBack) {
+  GameState state = someKeptState();
+  const std::string word(Console::kMaxLineLength, '\x01');
+  state.PlayerName = state.RaceChoice = state.Choice = word;
+  const std::string text = writeSavedRun(state);
+  const SavedRun run = readSavedRun(text);
+  ASSERT_EQ(run.status, SavedRun::Status::Whole) << run.problem;
+  EXPECT_TRUE(run.state == state);
+  EXPECT_LT(text.size(), kLargestSave);
+}
+
 TEST(SavedRun, NoFlippedBitAndNoCutIsEverTrusted) {
   const std::string text = writeSavedRun(someKeptState());
   for (std::size_t at = 0; at < text.size(); ++at) {
@@ -174,6 +188,7 @@ TEST(SavedRun, NoFlippedBitAndNoCutIsEverTrusted) {
 TEST(SavedRun, RefusesWhatOrdinaryPlayNeverWrites) {
   const std::string text = writeSavedRun(someKeptState());
   const std::string gold = "\nPlayerGold=" + std::to_string(someKeptState().PlayerGold) + "\n";
+  const std::string overlongName(Console::kMaxLineLength + 1, 'x');
   struct Case {
     std::string why;
     std::string text;
@@ -203,6 +218,9 @@ TEST(SavedRun, RefusesWhatOrdinaryPlayNeverWrites) {
       {"a weapon with another's action", withValue(text, "Weapon", "Wily Wand")},
       {"a home creation never draws", withValue(text, "PlaceFirstNumber", "5")},
       {"a race's stat out of its dice", withValue(text, "PlayerBrawn", "40")},
+      {"a race beyond the last", withValue(text, "RaceNumber", "4")},
+      {"a surname part beyond the last", withValue(text, "LastNameSecondNumber", "5")},
+      {"a name longer than a line", withValue(text, "PlayerName", overlongName)},
       {"carriage returns", sealSavedRun("Quillmarrow save 1\r\nPlayerGold=1\r\n")},
       {"larger than any save", text + std::string(kLargestSave, '\n')},
   };
