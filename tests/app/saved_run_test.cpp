@@ -134,10 +134,12 @@ TEST(SavedRun, EachVariableCarriesItsOwnMember) {
 
 TEST(SavedRun, EscapesEveryByteThatCouldBreakALine) {
   GameState state = someKeptState();
-  state.PlayerName = "A\\B\x01=\x7F\xC3\xA9";  // a typed name is any word of a line
+  state.PlayerName = "A\\B\x01\x10=\x7F\xC3\xA9";  // a typed name is any word of a line
   state.Choice = "x\\x41";
   const std::string text = writeSavedRun(state);
-  EXPECT_NE(text.find("PlayerName=A\\\\B\\x01=\\x7f\xC3\xA9\n"), std::string::npos);
+  EXPECT_NE(text.find("PlayerName=A\\\\B\\x01\\x10=\\x7f\xC3\xA9\n"), std::string::npos);
+  // The game's own texts, blanks and all, stand as they are, for a person to read.
+  EXPECT_NE(text.find("\nRaceExplanation=" + state.RaceExplanation + "\n"), std::string::npos);
   EXPECT_TRUE(readSavedRun(text).state == state);
 }
 
@@ -229,6 +231,9 @@ TEST(SavedRun, RefusesWhatOrdinaryPlayNeverWrites) {
     EXPECT_EQ(run.status, SavedRun::Status::Damaged) << c.why;
     EXPECT_FALSE(run.problem.empty()) << c.why;
   }
+  // A save holding nothing but its first line and its checksum says what it lacks.
+  const SavedRun bare = readSavedRun(sealSavedRun("Quillmarrow save 1\n"));
+  EXPECT_NE(bare.problem.find("' is missing"), std::string::npos) << bare.problem;
   const SavedRun newer = readSavedRun("Quillmarrow save 2\nAnything=at all\n");
   EXPECT_EQ(newer.status, SavedRun::Status::Newer);
 }
