@@ -57,7 +57,7 @@ int playOnStandardStreams(const qm::CommandLine& commandLine) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  qm::useBinaryStandardStreams();
+  qm::prepareStandardStreams();
   // The arguments after the program's name (a program can be started with no name at all).
   const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
   const qm::CommandLine commandLine = qm::parseCommandLine(arguments);

@@ -43,9 +43,11 @@ class StandardOutput final : public OutputSink {
   int descriptor_;
 };
 
-// Standard input, output and error carry their bytes as they are, with no translation of line
-// ends on any system; called once before anything is read or written.
-void useBinaryStandardStreams();
+// Readies standard input, output and error; called once before anything is read, written or
+// opened. They carry their bytes as they are, with no translation of line ends on any system,
+// and a stream the program was started without keeps its place empty of any file the game
+// opens later (the save's lock, say), so the game's screen never goes into such a file.
+void prepareStandardStreams();
 
 bool standardInputIsTerminal();
 bool standardOutputIsTerminal();

@@ -6,7 +6,8 @@
 - a second game on the same save neither resumes nor keeps it;
 - a folder that cannot be written is told once and the game plays on;
 - a damaged save is set aside, a newer one left as it is, and the player's death removes it;
-- a game piped without --save never reads or writes a save.
+- a game piped without --save never reads or writes a save;
+- a game started with its output or error stream closed writes nothing into the lock file.
 
 Usage: kept_run.py GAME [ARGUMENTS...], the command that starts the game.
 """
@@ -175,11 +176,37 @@ def piped_without_save(game, work):
     check(os.listdir(home) == [], "a piped game without --save made files")
 
 
+def closed_standard_streams(game, work):
+    """A game started with a standard stream closed keeps its lock file out of that stream's
+    place: its screen and its messages never go into the lock file."""
+    folder = os.path.join(work, "closed")
+    os.makedirs(folder)
+    save = os.path.join(folder, "save")
+    lock = save + ".lock"
+
+    def started_without(stream):
+        return subprocess.run(game + ["--seed", "7", "--save", save],
+                              input=answers_to_the_hub().encode(), capture_output=True,
+                              timeout=60, preexec_fn=lambda: os.close(stream))
+
+    played = started_without(1)
+    check(played.returncode == 1 and b"cannot write the output" in played.stderr,
+          f"a game without its output ended with {played.returncode}: {played.stderr!r}")
+    check(os.path.getsize(lock) == 0, "the game's screen was written into the lock file")
+
+    # A damaged save is told on standard error, which is closed here.
+    with open(save, "wb") as f:
+        f.write(b"not a save\n")
+    played = started_without(2)
+    check(played.returncode == 0, f"a game without its error stream ended with {played.returncode}")
+    check(os.path.getsize(lock) == 0, "a message was written into the lock file")
+
+
 def main(game):
     work = tempfile.mkdtemp()
     try:
         for part in (crash_consistency, two_games_at_once, unwritable_folder,
-                     damaged_newer_and_death, piped_without_save):
+                     damaged_newer_and_death, piped_without_save, closed_standard_streams):
             part(game, work)
     finally:
         for folder, _, _ in os.walk(work):

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -34,6 +35,24 @@ void makeFoldersFor(const std::string& path) {
   for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
        slash = path.find('/', slash + 1)) {
     ::mkdir(path.substr(0, slash).c_str(), 0700);  // an existing folder is left as it is
+  }
+}
+
+// Reads the file into `stored` up to a byte past the largest save, enough to tell a file that
+// is too large, and no further.
+void readUpToPastTheLargestSave(int descriptor, RunStorage::Stored& stored) {
+  char buffer[4096];
+  while (stored.text.size() <= kLargestSave) {
+    const std::size_t wanted = std::min(sizeof buffer, kLargestSave + 1 - stored.text.size());
+    const ssize_t got = ::read(descriptor, buffer, wanted);
+    if (got > 0) {
+      stored.text.append(buffer, static_cast<std::size_t>(got));
+    } else if (got == 0) {
+      return;
+    } else if (errno != EINTR) {
+      stored.error = reason(errno);
+      return;
+    }
   }
 }
 
@@ -83,14 +102,7 @@ class SaveFile final : public RunStorage {
       stored.error = "not a file";
     } else {
       stored.found = true;
-      char buffer[4096];
-      while (stored.text.size() <= kLargestSave) {
-        const ssize_t got = ::read(descriptor, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) stored.error = reason(errno);
-        if (got <= 0) break;
-        stored.text.append(buffer, static_cast<std::size_t>(got));
-      }
+      readUpToPastTheLargestSave(descriptor, stored);
     }
     ::close(descriptor);
     return stored;

@@ -1,5 +1,6 @@
 #include "app/system.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -32,8 +33,15 @@ void reportWriteFailure(int error) {
 
 }  // namespace
 
-// POSIX streams carry bytes as they are already.
-void useBinaryStandardStreams() {}
+// POSIX streams carry bytes as they are already. A stream the program was started without gets
+// /dev/null, opened for reading only, in its place (open() takes the lowest free number, and the
+// lower ones are open by then): reading it is an end of input and writing it fails with EBADF,
+// as with the closed stream, but no file opened later can take its number.
+void prepareStandardStreams() {
+  for (int stream = STDIN_FILENO; stream <= STDERR_FILENO; ++stream) {
+    if (::fcntl(stream, F_GETFD) == -1) ::open("/dev/null", O_RDONLY);
+  }
+}
 
 StandardInput::StandardInput(int descriptor) : descriptor_(descriptor) {}
 

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -79,8 +80,11 @@ class SaveFile final : public RunStorage {
     stored.found = true;
     char buffer[4096];
     while (stored.text.size() <= kLargestSave) {
+      // Up to a byte past the largest save, enough to tell a file that is too large.
+      const auto wanted = static_cast<DWORD>(
+          std::min<std::size_t>(sizeof buffer, kLargestSave + 1 - stored.text.size()));
       DWORD got = 0;
-      if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr)) {
+      if (!ReadFile(file, buffer, wanted, &got, nullptr)) {
         stored.error = lastError();
         break;
       }

@@ -44,7 +44,7 @@ void reportWriteFailure(DWORD error) {
 
 }  // namespace
 
-void useBinaryStandardStreams() {
+void prepareStandardStreams() {
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/saved_run.h"
+#include "app/system.h"
+
+namespace qm::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A fresh folder under the system's temporary one, removed with everything in it.
+class SaveFolder {
+ public:
+  SaveFolder() {
+    std::string name = (fs::temp_directory_path() / "quillmarrow-save-XXXXXX").string();
+    EXPECT_NE(::mkdtemp(name.data()), nullptr);
+    path_ = name;
+  }
+  ~SaveFolder() { fs::remove_all(path_); }
+  SaveFolder(const SaveFolder&) = delete;
+  SaveFolder& operator=(const SaveFolder&) = delete;
+
+  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+  void put(const std::string& name, const std::string& text) const {
+    std::ofstream(path_ / name, std::ios::binary) << text;
+  }
+
+ private:
+  fs::path path_;
+};
+
+TEST(SaveFile, ClaimRemovesOnlyTheTemporariesOfAStoppedWrite) {
+  const SaveFolder folder;
+  for (const char* name : {"save.tmp-a1B2c3", "save.tmp-a1B2", "other.tmp-a1B2c3", "save"}) {
+    folder.put(name, "x");
+  }
+  const auto storage = saveFileStorage(folder / "save", false);
+  ASSERT_TRUE(storage->claim());
+  EXPECT_FALSE(fs::exists(folder / "save.tmp-a1B2c3"));
+  for (const char* kept : {"save.tmp-a1B2", "other.tmp-a1B2c3", "save"}) {
+    EXPECT_TRUE(fs::exists(folder / kept)) << kept;
+  }
+}
+
+TEST(SaveFile, IsHeldByOneStorageUntilItIsGone) {
+  const SaveFolder folder;
+  auto first = saveFileStorage(folder / "save", false);
+  ASSERT_TRUE(first->claim());
+  EXPECT_FALSE(saveFileStorage(folder / "save", false)->claim());
+  first.reset();
+  EXPECT_TRUE(saveFileStorage(folder / "save", false)->claim());
+}
+
+TEST(SaveFile, ReadsUpToAByteBeyondTheLargestSave) {
+  const SaveFolder folder;
+  const auto storage = saveFileStorage(folder / "save", false);
+  const RunStorage::Stored none = storage->read();
+  EXPECT_FALSE(none.found);
+  EXPECT_FALSE(none.error);
+
+  folder.put("save", "a few bytes\n");
+  EXPECT_EQ(storage->read().text, "a few bytes\n");
+
+  folder.put("save", std::string(kLargestSave + 5000, 'x'));
+  const RunStorage::Stored large = storage->read();
+  EXPECT_TRUE(large.found);
+  EXPECT_FALSE(large.error);
+  EXPECT_EQ(large.text.size(), kLargestSave + 1);
+}
+
+// Reading /proc/self/mem from its start fails with EIO, as page 0 is never mapped: a regular
+// file whose read fails, which no other file gives a test.
+TEST(SaveFile, TellsAFileThatCannotBeRead) {
+  struct stat status {};
+  if (::stat("/proc/self/mem", &status) != 0) GTEST_SKIP() << "no /proc";
+  const RunStorage::Stored stored = saveFileStorage("/proc/self/mem", false)->read();
+  EXPECT_TRUE(stored.found);
+  ASSERT_TRUE(stored.error);
+  EXPECT_EQ(*stored.error, "Input/output error");
+}
+
+}  // namespace
+}  // namespace qm::testing
