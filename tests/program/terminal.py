@@ -39,11 +39,19 @@ class Terminal:
     def __init__(self, command, columns, term="xterm", environment=None):
         self.master, slave = os.openpty()
         self.resize(columns)
+        # At a terminal the game keeps the run in the user's state folder: unless told another,
+        # each game gets an empty one of its own, so that it neither offers nor overwrites the
+        # run of whoever runs the tests.
+        self.state = None
+        if environment is None:
+            self.state = tempfile.mkdtemp()
+            environment = dict(os.environ, HOME=self.state,
+                               XDG_STATE_HOME=os.path.join(self.state, "state"))
         # A session of its own, with this terminal as its controlling terminal, so that Ctrl-C
         # typed at it sends SIGINT to the game.
         self.game = subprocess.Popen(
             command, stdin=slave, stdout=slave, stderr=slave,
-            env=dict(environment or os.environ, TERM=term),
+            env=dict(environment, TERM=term),
             start_new_session=True, preexec_fn=lambda: fcntl.ioctl(0, termios.TIOCSCTTY, 0))
         os.close(slave)
         self.screen = b""
@@ -91,6 +99,8 @@ class Terminal:
             status = None
         self.drain()
         os.close(self.master)
+        if self.state:
+            shutil.rmtree(self.state)
         return status
 
 
