@@ -152,7 +152,7 @@ def main(command):
     # offered again on the next start.
     state = tempfile.mkdtemp()
     try:
-        environment = dict(os.environ, XDG_STATE_HOME=os.path.join(state, "state"))
+        environment = dict(os.environ, HOME=state, XDG_STATE_HOME=os.path.join(state, "state"))
         with open(os.path.join(os.path.dirname(__file__), "short_game.txt"), "rb") as f:
             to_the_hub = b"\n".join(f.read().split(b"\n")[:21]) + b"\n"
         terminal = Terminal(command + ["--seed", "7"], 200, environment=environment)
