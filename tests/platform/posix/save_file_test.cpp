@@ -2,8 +2,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "app/saved_run.h"
@@ -35,6 +37,44 @@ class SaveFolder {
  private:
   fs::path path_;
 };
+
+// The save's place from the environment: XDG_STATE_HOME when it is absolute, otherwise the
+// home's .local/state, and none without an absolute home.
+TEST(SaveFile, StandsInTheUsersStateFolder) {
+  struct Case {
+    const char* state;
+    const char* home;
+    std::optional<std::string> file;
+  };
+  const Case cases[] = {
+      {"/s", "/h", "/s/quillmarrow/save"},
+      {"s", "/h", "/h/.local/state/quillmarrow/save"},
+      {nullptr, "/h", "/h/.local/state/quillmarrow/save"},
+      {nullptr, "h", std::nullopt},
+      {nullptr, nullptr, std::nullopt},
+  };
+  const auto value = [](const char* name) -> std::optional<std::string> {
+    const char* set = std::getenv(name);
+    return set ? std::optional<std::string>(set) : std::nullopt;
+  };
+  const auto put = [](const char* name, const char* text) {
+    if (text) {
+      ::setenv(name, text, 1);
+    } else {
+      ::unsetenv(name);
+    }
+  };
+  const std::optional<std::string> state = value("XDG_STATE_HOME");
+  const std::optional<std::string> home = value("HOME");
+  for (const Case& c : cases) {
+    put("XDG_STATE_HOME", c.state);
+    put("HOME", c.home);
+    EXPECT_EQ(defaultSaveFile(), c.file)
+        << (c.state ? c.state : "-") << " " << (c.home ? c.home : "-");
+  }
+  put("XDG_STATE_HOME", state ? state->c_str() : nullptr);
+  put("HOME", home ? home->c_str() : nullptr);
+}
 
 TEST(SaveFile, ClaimRemovesOnlyTheTemporariesOfAStoppedWrite) {
   const SaveFolder folder;

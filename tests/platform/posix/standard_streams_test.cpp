@@ -28,6 +28,21 @@ struct NonBlockingPipe {
   int ends[2] = {-1, -1};
 };
 
+// The lowest descriptor free now: the one the next open() takes.
+int lowestFreeDescriptor() {
+  const int free = ::dup(STDIN_FILENO);
+  ::close(free);
+  return free;
+}
+
+// Closed streams are filled in by the real program (tests/program/kept_run.py); open ones are
+// left alone, with nothing opened beside them.
+TEST(StandardStreams, OpenOnesArePreparedWithoutOpeningAnything) {
+  const int before = lowestFreeDescriptor();
+  prepareStandardStreams();
+  EXPECT_EQ(lowestFreeDescriptor(), before);
+}
+
 TEST(StandardInput, WaitsForASlowWriterAndEndsOnlyAtTheRealEnd) {
   NonBlockingPipe pipe;
   std::thread slowWriter([&pipe] {
