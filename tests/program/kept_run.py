@@ -6,6 +6,7 @@
 - a second game on the same save neither resumes nor keeps it;
 - a folder that cannot be written is told once and the game plays on;
 - a damaged save is set aside, a newer one left as it is, and the player's death removes it;
+- a save named by a FIFO or a folder is told once and left alone;
 - a game piped without --save never reads or writes a save;
 - a game started with its output or error stream closed writes nothing into the lock file.
 
@@ -167,6 +168,26 @@ def damaged_newer_and_death(game, work):
     check(not os.path.exists(save), "the run was kept after the player's death")
 
 
+def not_a_file(game, work):
+    """A save named by something that is not a file (a FIFO, a folder) is told once and left
+    alone, and the game plays on without keeping the run: it neither waits nor writes."""
+    folder = os.path.join(work, "not-a-file")
+    os.makedirs(os.path.join(folder, "folder"))
+    os.mkfifo(os.path.join(folder, "fifo"))
+    for name in ("fifo", "folder"):
+        save = os.path.join(folder, name)
+        try:
+            played = run(game, save, answers_to_the_hub())
+        except subprocess.TimeoutExpired:
+            check(False, f"a {name} named as the save made the game wait")
+            continue
+        check(played.returncode == 0 and b"(not a file)" in played.stderr and
+              played.stderr.count(b"\n") == 1, f"a {name} as the save was told as {played.stderr!r}")
+        check(b"Lets wait around a bit. (W)" in played.stdout, f"with a {name}, the game stopped")
+    check(sorted(os.listdir(folder)) == ["fifo", "fifo.lock", "folder", "folder.lock"],
+          f"a save that is not a file was replaced: {sorted(os.listdir(folder))}")
+
+
 def piped_without_save(game, work):
     home = os.path.join(work, "home")
     os.makedirs(home)
@@ -206,7 +227,8 @@ def main(game):
     work = tempfile.mkdtemp()
     try:
         for part in (crash_consistency, two_games_at_once, unwritable_folder,
-                     damaged_newer_and_death, piped_without_save, closed_standard_streams):
+                     damaged_newer_and_death, not_a_file, piped_without_save,
+                     closed_standard_streams):
             part(game, work)
     finally:
         for folder, _, _ in os.walk(work):

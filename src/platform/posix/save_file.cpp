@@ -92,7 +92,9 @@ class SaveFile final : public RunStorage {
 
   Stored read() override {
     Stored stored;
-    const int descriptor = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a FIFO named as the save would wait for a writer for ever;
+    // with it, the FIFO opens at once and is refused below as not a file.
+    const int descriptor = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
       if (errno != ENOENT) stored.error = reason(errno);
       return stored;
