@@ -181,8 +181,9 @@ def not_a_file(game, work):
         except subprocess.TimeoutExpired:
             check(False, f"a {name} named as the save made the game wait")
             continue
-        check(played.returncode == 0 and b"(not a file)" in played.stderr and
-              played.stderr.count(b"\n") == 1, f"a {name} as the save was told as {played.stderr!r}")
+        told = played.stderr
+        check(played.returncode == 0 and b"(not a file)" in told and told.count(b"\n") == 1,
+              f"a {name} as the save was told as {told!r}")
         check(b"Lets wait around a bit. (W)" in played.stdout, f"with a {name}, the game stopped")
     check(sorted(os.listdir(folder)) == ["fifo", "fifo.lock", "folder", "folder.lock"],
           f"a save that is not a file was replaced: {sorted(os.listdir(folder))}")
