@@ -207,9 +207,7 @@ def closed_standard_streams(game, work):
     lock = save + ".lock"
 
     def started_without(stream):
-        return subprocess.run(game + ["--seed", "7", "--save", save],
-                              input=answers_to_the_hub().encode(), capture_output=True,
-                              timeout=60, preexec_fn=lambda: os.close(stream))
+        return run(game, save, answers_to_the_hub(), preexec_fn=lambda: os.close(stream))
 
     played = started_without(1)
     check(played.returncode == 1 and b"cannot write the output" in played.stderr,

@@ -2,7 +2,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -123,7 +125,7 @@ TEST(SaveFile, TellsAFileThatCannotBeRead) {
   const RunStorage::Stored stored = saveFileStorage("/proc/self/mem", false)->read();
   EXPECT_TRUE(stored.found);
   ASSERT_TRUE(stored.error);
-  EXPECT_EQ(*stored.error, "Input/output error");
+  EXPECT_EQ(*stored.error, std::strerror(EIO));
 }
 
 }  // namespace
