@@ -56,6 +56,13 @@ void readUpToPastTheLargestSave(int descriptor, RunStorage::Stored& stored) {
   }
 }
 
+// A path whose last part is empty, "." or ".." names a folder whatever is on the disk. Such a
+// path is never a save, and a lock or a temporary made from it would land inside that folder.
+bool namesAFolder(const std::string& path) {
+  const std::string_view last = std::string_view(path).substr(path.rfind('/') + 1);
+  return last.empty() || last == "." || last == "..";
+}
+
 // A rename or a removal is lasting only once the folder that holds the name is on the disk.
 void syncFolder(const std::string& folder) {
   const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -79,7 +86,9 @@ class SaveFile final : public RunStorage {
   // The lock file stays: removing it would let a third game lock a file the second still holds.
   // Where no lock file can be made (a folder that cannot be written), nothing can be kept
   // either, so the game goes on unlocked.
+  // A path that names a folder is left untouched: read() refuses it as not a file.
   bool claim() override {
+    if (namesAFolder(path_)) return true;
     if (makeFolders_) makeFoldersFor(path_);
     lock_ = ::open((path_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (lock_ < 0) return true;

@@ -30,6 +30,14 @@ void makeFoldersFor(const std::string& path) {
   }
 }
 
+// A path whose last part is empty, "." or ".." names a folder whatever is on the disk. Such a
+// path is never a save, and a lock made from it would land inside that folder.
+bool namesAFolder(const std::string& path) {
+  const auto separator = std::find_if(path.rbegin(), path.rend(), isSeparator);
+  const std::string last(separator.base(), path.end());
+  return last.empty() || last == "." || last == "..";
+}
+
 bool writeAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
     DWORD put = 0;
@@ -53,8 +61,10 @@ class SaveFile final : public RunStorage {
   std::string where() const override { return path_; }
 
   // Where no lock file can be made (a folder that cannot be written), nothing can be kept
-  // either, so the game goes on unlocked.
+  // either, so the game goes on unlocked. A path that names a folder is left untouched: read()
+  // refuses it as not a file.
   bool claim() override {
+    if (namesAFolder(path_)) return true;
     if (makeFolders_) makeFoldersFor(path_);
     lock_ = CreateFileA((path_ + ".lock").c_str(), GENERIC_READ | GENERIC_WRITE,
                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

@@ -91,6 +91,19 @@ TEST(SaveFile, ClaimRemovesOnlyTheTemporariesOfAStoppedWrite) {
   }
 }
 
+// A folder named as the save gets no lock inside it, and what is inside stays.
+TEST(SaveFile, LeavesAFolderNamedAsTheSaveAlone) {
+  const SaveFolder folder;
+  folder.put(".tmp-a1B2c3", "x");
+  for (const std::string& path : {folder / "", folder / ".", folder / ".."}) {
+    const auto storage = saveFileStorage(path, false);
+    ASSERT_TRUE(storage->claim()) << path;
+    EXPECT_EQ(storage->read().error, "not a file") << path;
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder / ""), fs::directory_iterator()), 1);
+  EXPECT_TRUE(fs::exists(folder / ".tmp-a1B2c3"));
+}
+
 TEST(SaveFile, IsHeldByOneStorageUntilItIsGone) {
   const SaveFolder folder;
   auto first = saveFileStorage(folder / "save", false);
