@@ -11,6 +11,20 @@ bool separatesWords(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
+// A line cut at a byte limit may end in the first bytes of a character; those are dropped too,
+// so that a line of UTF-8 stays UTF-8 (the page's storage keeps only whole characters).
+void dropCutCharacter(std::string& line) {
+  const auto byte = [](char c) { return static_cast<unsigned char>(c); };
+  // The last byte that begins a character: the last that is not a continuation byte.
+  const auto last = std::find_if(line.rbegin(), line.rend(),
+                                 [&byte](char c) { return (byte(c) & 0xC0) != 0x80; });
+  if (last == line.rend()) return;
+  const unsigned char first = byte(*last);
+  const std::size_t length = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 1;
+  const auto have = static_cast<std::size_t>(last - line.rbegin()) + 1;
+  if (have < length) line.erase(line.size() - have);
+}
+
 }  // namespace
 
 Console::Console(InputSource& input, OutputSink& output) : input_(input), output_(output) {}
@@ -60,8 +74,9 @@ bool Console::refill() {
 bool Console::readLine(std::string& line) {
   line.clear();
   bool readAnything = false;
+  bool cut = false;
   while (true) {
-    if (inputStart_ == inputEnd_ && !refill()) return readAnything;
+    if (inputStart_ == inputEnd_ && !refill()) break;
     readAnything = true;
     const char* start = inputBuffer_.data() + inputStart_;
     const std::size_t available = inputEnd_ - inputStart_;
@@ -70,9 +85,12 @@ bool Console::readLine(std::string& line) {
         newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - start) : available;
     const std::size_t room = kMaxLineLength - std::min(line.size(), kMaxLineLength);
     line.append(start, std::min(length, room));
+    cut = cut || length > room;
     inputStart_ += newline ? length + 1 : length;
-    if (newline) return true;
+    if (newline) break;
   }
+  if (cut) dropCutCharacter(line);
+  return readAnything;
 }
 
 std::string Console::readWord() {

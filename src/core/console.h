@@ -56,8 +56,8 @@ class QuestionObserver {
 // piped ahead cost no write at all. Input is taken a line at a time: a question takes
 // the next word of the current line, and words left on a line answer the questions after it.
 // Spaces, tabs and carriage returns separate words. A line longer than kMaxLineLength keeps its
-// first kMaxLineLength bytes; the rest up to the end of line is read and dropped, so memory stays
-// bounded whatever is piped in.
+// first kMaxLineLength bytes, less the first bytes of a UTF-8 character cut through; the rest up
+// to the end of line is read and dropped, so memory stays bounded whatever is piped in.
 class Console {
  public:
   static constexpr std::size_t kMaxLineLength = 4096;

@@ -60,6 +60,32 @@ TEST(ConsoleWords, AnOverlongLineIsCutAndTheNextLineReadNormally) {
   EXPECT_EQ(t.console.readWord(), "next");  // " tail" lay beyond the cut
 }
 
+// The cut never keeps the first bytes of a character without the rest; whole characters, and
+// bytes that are not UTF-8 at all, stay as they came. The lead bytes are the lowest of each length.
+TEST(ConsoleWords, AnOverlongLineKeepsOnlyWholeCharacters) {
+  constexpr std::size_t kAll = Console::kMaxLineLength;
+  const struct {
+    std::size_t before;  // bytes of 'x' before the tail
+    std::string tail;
+    std::size_t kept;  // bytes of the tail kept
+  } cases[] = {
+      {kAll - 1, "\xC0\x80", 0},
+      {kAll - 1, "\xE0\xA0\x80", 0},
+      {kAll - 2, "\xE0\xA0\x80", 0},
+      {kAll - 3, "\xE0\xA0\x80\xE0\xA0\x80", 3},
+      {kAll - 3, "\xF0\x90\x80\x80", 0},
+      {kAll - 1, "ab", 1},
+      {kAll - 2, "\x80\x80\x80", 2},
+      {0, std::string(kAll + 1, '\x80'), kAll},
+      {kAll - 1, "\xE0", 1},  // a line that fits is kept as it came
+  };
+  for (const auto& c : cases) {
+    const std::string line = std::string(c.before, 'x') + c.tail;
+    ConsoleUnderTest t(line + "\n");
+    EXPECT_EQ(t.console.readWord(), line.substr(0, c.before + c.kept)) << c.before << " " << c.kept;
+  }
+}
+
 TEST(ConsoleNumbers, OnlyWholeDecimalNumbersWithinIntAreNumbers) {
   ConsoleUnderTest t("12 -3 0 007 -0 2147483647 -2147483648\n");
   EXPECT_EQ(t.console.readNumber(), 12);

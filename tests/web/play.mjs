@@ -66,15 +66,19 @@ const transcript = (page) =>
     return log.textContent;
   });
 
-// Sends each line as the player would: typed into the input line, then Enter. Each waits until
-// the game asks for it, so no line is typed ahead by accident; lines left when the game ends are
-// not sent.
+// Sends each line as the player would: typed into the input line (a long one pasted), then
+// Enter. Each waits until the game asks for it, so no line is typed ahead by accident; lines left
+// when the game ends are not sent.
 async function answer(page, lines) {
   for (const line of lines) {
     await page.waitForFunction(
         () => Module.page.isWaiting() || !document.getElementById("end").hidden, { polling: 1 });
     if (await page.$eval("#end", (end) => !end.hidden)) return;
-    await page.type("#line", line);
+    if (line.length > 80) {
+      await page.$eval("#line", (input, text) => (input.value = text), line);
+    } else {
+      await page.type("#line", line);
+    }
     await page.keyboard.press("Enter");
   }
 }
@@ -153,8 +157,11 @@ const median = times[Math.floor(times.length / 2)];
 const slowest = times[Math.floor(times.length * 0.95)];
 
 // ---- Reloaded at the town menu, the run is offered again ------------------------------------
+// The character gets the longest name the input line takes, made of characters of three bytes,
+// so that the game cuts the line near the end of one of them.
 const kept = await openPage("?seed=7");
 const toTheHub = answers.slice(0, 21);
+toTheHub[3] = "W " + "\u20AC".repeat(1365);
 await answer(kept, toTheHub);
 await atTheTownMenu(kept);
 const report = (text) => text.slice(text.lastIndexOf("-".repeat(78), text.lastIndexOf("-".repeat(78)) - 1));
