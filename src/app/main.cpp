@@ -1,6 +1,7 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,8 +24,8 @@ std::unique_ptr<qm::RunStorage> runStorage(const qm::CommandLine& commandLine) {
   if (!qm::standardInputIsTerminal() || !qm::standardOutputIsTerminal()) return nullptr;
   const std::optional<std::string> file = qm::defaultSaveFile();
   if (!file) {
-    std::cerr << "quillmarrow: no folder to keep the run in (HOME is not set): this game is not "
-                 "kept\n";
+    std::cerr << "quillmarrow: no folder to keep the run in (" << qm::userFolderVariable()
+              << " is not set): this game is not kept\n";
     return nullptr;
   }
   return qm::saveFileStorage(*file, true);
@@ -58,8 +59,8 @@ int playOnStandardStreams(const qm::CommandLine& commandLine) {
 
 int main(int argc, char** argv) {
   qm::prepareStandardStreams();
-  // The arguments after the program's name (a program can be started with no name at all).
-  const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  const std::vector<std::string> given = qm::programArguments(argc, argv);
+  const std::vector<std::string_view> arguments(given.begin(), given.end());
   const qm::CommandLine commandLine = qm::parseCommandLine(arguments);
   if (const std::optional<int> status =
           qm::answerWithoutPlaying(commandLine, std::cout, std::cerr)) {

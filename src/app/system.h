@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/run_storage.h"
 #include "core/console.h"
@@ -42,6 +43,11 @@ class StandardOutput final : public OutputSink {
  private:
   int descriptor_;
 };
+
+// The program's arguments after its name, in UTF-8 (a program can be started with no name at
+// all). POSIX gives them as they are; Windows reads its UTF-16 command line, since the ANSI one
+// turns a character outside its code page into '?'.
+std::vector<std::string> programArguments(int argc, char** argv);
 
 // Readies standard input, output and error; called once before anything is read, written or
 // opened. They carry their bytes as they are, with no translation of line ends on any system,
@@ -94,6 +100,10 @@ class ConsolePlatform final : public Platform {
 // of programs (POSIX: $XDG_STATE_HOME/quillmarrow/save, or ~/.local/state/quillmarrow/save;
 // Windows: %LOCALAPPDATA%\Quillmarrow\save). Nothing when the system names no such folder.
 std::optional<std::string> defaultSaveFile();
+
+// The variable of the environment that must name the user's folder for defaultSaveFile() to
+// give one (HOME; LOCALAPPDATA on Windows), for the line that says why no run is kept.
+std::string_view userFolderVariable();
 
 // A file as the storage of a kept run: claimed with a lock on a file beside it, replaced whole
 // through a temporary file beside it that is flushed to the disk first, and set aside as

@@ -181,6 +181,10 @@ std::optional<std::string> defaultSaveFile() {
   return std::string(home) + "/.local/state/quillmarrow/save";
 }
 
+std::string_view userFolderVariable() {
+  return "HOME";
+}
+
 std::unique_ptr<RunStorage> saveFileStorage(std::string path, bool makeFolders) {
   return std::make_unique<SaveFile>(std::move(path), makeFolders);
 }

@@ -1,15 +1,15 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "app/saved_run.h"
 #include "app/system.h"
 #include "platform/windows/system_error.h"
+#include "platform/windows/unicode.h"
 
-// Paths are in the ANSI code page, as the command line and the environment give them to a
-// console program, and go to the ANSI calls of the system as they are.
+// Paths are UTF-8, as programArguments() and defaultSaveFile() give them, and go to the
+// system's UTF-16 calls.
 namespace qm {
 
 namespace {
@@ -26,7 +26,8 @@ bool isSeparator(char c) {
 void makeFoldersFor(const std::string& path) {
   for (std::size_t at = 1; at < path.size(); ++at) {
     if (!isSeparator(path[at]) || path[at - 1] == ':') continue;
-    CreateDirectoryA(path.substr(0, at).c_str(), nullptr);  // an existing one is left as it is
+    CreateDirectoryW(wideFromUtf8(path.substr(0, at)).c_str(),
+                     nullptr);  // an existing one is left as it is
   }
 }
 
@@ -66,7 +67,7 @@ class SaveFile final : public RunStorage {
   bool claim() override {
     if (namesAFolder(path_)) return true;
     if (makeFolders_) makeFoldersFor(path_);
-    lock_ = CreateFileA((path_ + ".lock").c_str(), GENERIC_READ | GENERIC_WRITE,
+    lock_ = CreateFileW(wideFromUtf8(path_ + ".lock").c_str(), GENERIC_READ | GENERIC_WRITE,
                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                         OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (lock_ == INVALID_HANDLE_VALUE) return true;
@@ -77,7 +78,7 @@ class SaveFile final : public RunStorage {
 
   Stored read() override {
     Stored stored;
-    const HANDLE file = CreateFileA(path_.c_str(), GENERIC_READ,
+    const HANDLE file = CreateFileW(wideFromUtf8(path_).c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -108,33 +109,33 @@ class SaveFile final : public RunStorage {
   // The new text goes to a file beside the save, is flushed to the disk, and then takes the
   // save's name in one step that is itself written through.
   std::optional<std::string> write(std::string_view text) override {
-    const std::string temporary = path_ + ".tmp";
-    const HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    const std::wstring temporary = wideFromUtf8(path_ + ".tmp");
+    const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return lastError();
     bool written = writeAll(file, text) && FlushFileBuffers(file);
     std::string error = written ? "" : lastError();
     CloseHandle(file);
-    if (written && !MoveFileExA(temporary.c_str(), path_.c_str(),
+    if (written && !MoveFileExW(temporary.c_str(), wideFromUtf8(path_).c_str(),
                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       written = false;
       error = lastError();
     }
     if (written) return std::nullopt;
-    DeleteFileA(temporary.c_str());
+    DeleteFileW(temporary.c_str());
     return error;
   }
 
   SetAside setAside() override {
     SetAside aside{.name = path_ + ".damaged", .error = std::nullopt};
-    if (!MoveFileExA(path_.c_str(), aside.name.c_str(),
+    if (!MoveFileExW(wideFromUtf8(path_).c_str(), wideFromUtf8(aside.name).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       aside.error = lastError();
     }
     return aside;
   }
 
-  void remove() override { DeleteFileA(path_.c_str()); }
+  void remove() override { DeleteFileW(wideFromUtf8(path_).c_str()); }
 
  private:
   std::string path_;
@@ -145,9 +146,16 @@ class SaveFile final : public RunStorage {
 }  // namespace
 
 std::optional<std::string> defaultSaveFile() {
-  const char* local = std::getenv("LOCALAPPDATA");
-  if (!local || !*local) return std::nullopt;
-  return std::string(local) + "\\Quillmarrow\\save";
+  const DWORD size = GetEnvironmentVariableW(L"LOCALAPPDATA", nullptr, 0);
+  if (size <= 1) return std::nullopt;  // not set, or set to nothing
+  std::wstring local(size, L'\0');
+  local.resize(GetEnvironmentVariableW(L"LOCALAPPDATA", local.data(), size));
+  if (local.empty()) return std::nullopt;
+  return utf8FromWide(local) + "\\Quillmarrow\\save";
+}
+
+std::string_view userFolderVariable() {
+  return "LOCALAPPDATA";
 }
 
 std::unique_ptr<RunStorage> saveFileStorage(std::string path, bool makeFolders) {
