@@ -11,8 +11,9 @@ std::string systemErrorText(unsigned long error) {
       nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
   std::string reason = length > 0 ? std::string(text, length) : "error " + std::to_string(error);
   LocalFree(text);
-  while (!reason.empty() &&
-         (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' '))
+  // The system ends its sentence; the game sets the reason in brackets within its own line.
+  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' ||
+                             reason.back() == ' ' || reason.back() == '.'))
     reason.pop_back();
   return reason;
 }

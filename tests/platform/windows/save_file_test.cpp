@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/system.h"
+#include "platform/windows/system_error.h"
 #include "platform/windows/unicode.h"
 
 namespace qm::testing {
@@ -40,6 +41,17 @@ TEST(WindowsSaveFile, KeepsTheRunInAFolderNamedInAnyScript) {
   }
   RemoveDirectoryW(wideFromUtf8(folder + "\\" + kChinese).c_str());
   EXPECT_TRUE(RemoveDirectoryW(wideFromUtf8(folder).c_str())) << "something was left behind";
+}
+
+// A reason stands in brackets in the middle of a line: no line end, no full stop.
+TEST(WindowsSaveFile, ReasonsAreWordsWithoutTheSystemsFullStop) {
+  for (const DWORD error : {ERROR_ACCESS_DENIED, ERROR_INVALID_NAME, ERROR_DISK_FULL}) {
+    const std::string reason = systemErrorText(error);
+    ASSERT_FALSE(reason.empty());
+    EXPECT_EQ(reason.find_first_of("\r\n"), std::string::npos) << reason;
+    EXPECT_NE(reason.back(), '.') << reason;
+    EXPECT_NE(reason.back(), ' ') << reason;
+  }
 }
 
 TEST(WindowsSaveFile, StandsInLocalAppDataWhateverItsName) {
