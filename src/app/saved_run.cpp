@@ -349,6 +349,47 @@ std::optional<int> versionOf(std::string_view firstLine) {
   return version;
 }
 
+// Sets every variable from its line, the lines coming after the first one of the save; what is
+// wrong with them, otherwise: a line that is no variable's, a variable twice or not at all.
+std::optional<std::string> readVariables(std::span<const std::string_view> lines,
+                                         GameState& state) {
+  std::map<std::string_view, bool> seen;
+  for (std::size_t at = 0; at < lines.size(); ++at) {
+    const std::string_view line = lines[at];
+    const std::string where = "line " + std::to_string(at + 2);
+    if (line.size() > kLongestLine) return where + " is longer than any save's";
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return where + " is not Name=value";
+    const std::string_view name = line.substr(0, equals);
+    const auto variable =
+        std::find_if(kVariables.begin(), kVariables.end(),
+                     [name](const SavedVariable& known) { return known.name == name; });
+    if (variable == kVariables.end()) {
+      return where + " names no variable of the game: '" + std::string(name) + "'";
+    }
+    if (seen[name]) return "'" + std::string(name) + "' stands twice";
+    seen[name] = true;
+    if (std::optional<std::string> problem = setValue(state, *variable, line.substr(equals + 1))) {
+      return problem;
+    }
+  }
+  for (const SavedVariable& variable : kVariables) {
+    if (!seen[variable.name]) return "'" + std::string(variable.name) + "' is missing";
+  }
+  return std::nullopt;
+}
+
+// What in a state whose every value is in range play could still never give: a weapon with
+// another class's fight action, a character that creation does not make.
+std::optional<std::string> implausible(const GameState& state) {
+  const bool armed = std::any_of(kWeapons.begin(), kWeapons.end(), [&state](const Weapon& weapon) {
+    return state.Weapon == weapon.name && state.PrimaryAbility == weapon.ability;
+  });
+  if (!armed) return "its weapon and fight action are not a pair the game gives";
+  if (!madeByCreation(state)) return "its character is not one the game can make";
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::span<const SavedVariable> savedVariables() {
@@ -390,36 +431,11 @@ SavedRun readSavedRun(std::string_view text) {
     return damaged("its checksum does not match its contents");
   }
   SavedRun run;
-  std::map<std::string_view, bool> seen;
-  for (std::size_t at = 1; at + 1 < lines->size(); ++at) {
-    const std::string_view line = (*lines)[at];
-    const std::string where = "line " + std::to_string(at + 1);
-    if (line.size() > kLongestLine) return damaged(where + " is longer than any save's");
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos) return damaged(where + " is not Name=value");
-    const std::string_view name = line.substr(0, equals);
-    const auto variable =
-        std::find_if(kVariables.begin(), kVariables.end(),
-                     [name](const SavedVariable& known) { return known.name == name; });
-    if (variable == kVariables.end()) {
-      return damaged(where + " names no variable of the game: '" + std::string(name) + "'");
-    }
-    if (seen[name]) return damaged("'" + std::string(name) + "' stands twice");
-    seen[name] = true;
-    if (std::optional<std::string> problem =
-            setValue(run.state, *variable, line.substr(equals + 1))) {
-      return damaged(*problem);
-    }
+  const std::span<const std::string_view> variableLines(lines->begin() + 1, lines->end() - 1);
+  if (std::optional<std::string> problem = readVariables(variableLines, run.state)) {
+    return damaged(*problem);
   }
-  for (const SavedVariable& variable : kVariables) {
-    if (!seen[variable.name]) return damaged("'" + std::string(variable.name) + "' is missing");
-  }
-  const GameState& state = run.state;
-  const bool armed = std::any_of(kWeapons.begin(), kWeapons.end(), [&state](const Weapon& weapon) {
-    return state.Weapon == weapon.name && state.PrimaryAbility == weapon.ability;
-  });
-  if (!armed) return damaged("its weapon and fight action are not a pair the game gives");
-  if (!madeByCreation(state)) return damaged("its character is not one the game can make");
+  if (std::optional<std::string> problem = implausible(run.state)) return damaged(*problem);
   run.status = SavedRun::Status::Whole;
   return run;
 }

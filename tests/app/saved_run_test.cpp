@@ -231,6 +231,10 @@ TEST(SavedRun, RefusesWhatOrdinaryPlayNeverWrites) {
     EXPECT_EQ(run.status, SavedRun::Status::Damaged) << c.why;
     EXPECT_FALSE(run.problem.empty()) << c.why;
   }
+  // A line that is wrong is named by its number, counted from 1 at the first line.
+  const auto linesBeforeGold = std::count(text.begin(), text.begin() + text.find(gold) + 1, '\n');
+  EXPECT_EQ(readSavedRun(withLine(text, gold, gold + "Gold\n")).problem,
+            "line " + std::to_string(linesBeforeGold + 2) + " is not Name=value");
   // A save holding nothing but its first line and its checksum says what it lacks.
   const SavedRun bare = readSavedRun(sealSavedRun("Quillmarrow save 1\n"));
   EXPECT_NE(bare.problem.find("' is missing"), std::string::npos) << bare.problem;
