@@ -26,8 +26,8 @@ bool isSeparator(char c) {
 void makeFoldersFor(const std::string& path) {
   for (std::size_t at = 1; at < path.size(); ++at) {
     if (!isSeparator(path[at]) || path[at - 1] == ':') continue;
-    CreateDirectoryW(wideFromUtf8(path.substr(0, at)).c_str(),
-                     nullptr);  // an existing one is left as it is
+    // An existing one is left as it is.
+    CreateDirectoryW(wideFromUtf8(path.substr(0, at)).c_str(), nullptr);
   }
 }
 
