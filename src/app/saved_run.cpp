@@ -440,7 +440,7 @@ SavedRun readSavedRun(std::string_view text) {
     return damaged("its checksum does not match its contents");
   }
   SavedRun run;
-  const std::span<const std::string_view> variableLines(lines->begin() + 1, lines->end() - 1);
+  const std::span<const std::string_view> variableLines(lines->data() + 1, lines->size() - 2);
   if (std::optional<std::string> problem = readVariables(variableLines, run.state)) {
     return damaged(*problem);
   }
