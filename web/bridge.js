@@ -63,7 +63,12 @@ Module.page = (() => {
         if (action === "read") read = localStorage.getItem(key);
         if (action === "write") localStorage.setItem(key, text);
         if (action === "aside") {
-          localStorage.setItem(key + ".damaged", localStorage.getItem(key) ?? "");
+          // Under the first free name, so that no damaged run set aside before is lost.
+          const names = [key + ".damaged"];
+          for (let number = 2; number <= 99; number++) names.push(`${key}.damaged.${number}`);
+          const free = names.find((name) => localStorage.getItem(name) === null);
+          if (!free) return "-99 damaged runs stand beside it already";
+          localStorage.setItem(free, localStorage.getItem(key) ?? "");
           localStorage.removeItem(key);
         }
         if (action === "remove") localStorage.removeItem(key);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,5 +42,14 @@ class RunStorage {
   // Removes the kept text for good.
   virtual void remove() = 0;
 };
+
+// How many damaged runs can stand beside a save: FILE.damaged, FILE.damaged.2 and so on.
+inline constexpr int kMostSetAside = 99;
+
+// Sets a damaged run aside under the first of its names that is not `taken`, so that no run set
+// aside before is lost; `move` moves it to that name and gives the reason when it cannot.
+RunStorage::SetAside setAsideUnderAFreeName(
+    const std::string& save, const std::function<bool(const std::string&)>& taken,
+    const std::function<std::optional<std::string>(const std::string&)>& move);
 
 }  // namespace qm

@@ -6,7 +6,8 @@
 // - no error reaches the page's console; the title, the live region and the labels of the
 //   pictures are there;
 // - reloaded at the town menu, the page offers to carry on, and carrying on shows the same
-//   status report; a second tab meanwhile leaves the run to the first;
+//   status report; a second tab meanwhile leaves the run to the first; a damaged run is set
+//   aside without replacing one set aside before;
 // - the figures: the site's size gzipped, the time to the first line (median of three cold
 //   loads), the time from Enter to the next text.
 //
@@ -178,6 +179,17 @@ const second = await kept.browserContext().newPage();
 await second.goto(address + "?seed=7");
 await second.waitForFunction(() => document.getElementById("notices").textContent.includes("another game"), { polling: 10 });
 check(!(await transcript(second)).includes("Carry on (C)"), "a second tab offered the run the first one plays");
+
+// A damaged run is set aside beside one set aside before, which stays, and a new game starts.
+const damaged = await openPage("?seed=7");
+await damaged.evaluate(() => {
+  localStorage.setItem("quillmarrow.save", "not a save\n");
+  localStorage.setItem("quillmarrow.save.damaged", "older");
+});
+await damaged.reload();
+await damaged.waitForFunction(() => document.getElementById("notices").textContent.includes("is damaged"), { polling: 10 });
+const setAside = await damaged.evaluate(() => ["", ".damaged", ".damaged.2"].map((name) => localStorage.getItem("quillmarrow.save" + name)));
+check(JSON.stringify(setAside) === JSON.stringify([null, "older", "not a save\n"]), `the damaged runs were left as ${JSON.stringify(setAside)}`);
 
 await browser.close();
 server.close();

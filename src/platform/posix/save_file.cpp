@@ -136,11 +136,19 @@ class SaveFile final : public RunStorage {
     return std::nullopt;
   }
 
+  // The name is free for the rename only because no other game writes beside a save it does not
+  // hold; rename() itself would replace a file of that name.
   SetAside setAside() override {
-    SetAside aside{.name = path_ + ".damaged", .error = std::nullopt};
-    if (::rename(path_.c_str(), aside.name.c_str()) != 0) aside.error = reason(errno);
-    syncFolder(folder_);
-    return aside;
+    const auto taken = [](const std::string& name) {
+      struct stat status {};
+      return ::lstat(name.c_str(), &status) == 0;
+    };
+    const auto move = [this](const std::string& name) -> std::optional<std::string> {
+      if (::rename(path_.c_str(), name.c_str()) != 0) return reason(errno);
+      syncFolder(folder_);
+      return std::nullopt;
+    };
+    return setAsideUnderAFreeName(path_, taken, move);
   }
 
   void remove() override {

@@ -127,12 +127,17 @@ class SaveFile final : public RunStorage {
   }
 
   SetAside setAside() override {
-    SetAside aside{.name = path_ + ".damaged", .error = std::nullopt};
-    if (!MoveFileExW(wideFromUtf8(path_).c_str(), wideFromUtf8(aside.name).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      aside.error = lastError();
-    }
-    return aside;
+    const auto taken = [](const std::string& name) {
+      return GetFileAttributesW(wideFromUtf8(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+    };
+    const auto move = [this](const std::string& name) -> std::optional<std::string> {
+      if (MoveFileExW(wideFromUtf8(path_).c_str(), wideFromUtf8(name).c_str(),
+                      MOVEFILE_WRITE_THROUGH)) {
+        return std::nullopt;
+      }
+      return lastError();
+    };
+    return setAsideUnderAFreeName(path_, taken, move);
   }
 
   void remove() override { DeleteFileW(wideFromUtf8(path_).c_str()); }

@@ -7,9 +7,11 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 
+#include "app/run_storage.h"
 #include "app/saved_run.h"
 #include "app/system.h"
 
@@ -111,6 +113,36 @@ TEST(SaveFile, IsHeldByOneStorageUntilItIsGone) {
   EXPECT_FALSE(saveFileStorage(folder / "save", false)->claim());
   first.reset();
   EXPECT_TRUE(saveFileStorage(folder / "save", false)->claim());
+}
+
+std::string contentsOf(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Each damaged run keeps a name of its own; none set aside before is replaced, and once every
+// name is taken the run stays where it is.
+TEST(SaveFile, SetsEachDamagedRunAsideUnderANameOfItsOwn) {
+  const SaveFolder folder;
+  const auto storage = saveFileStorage(folder / "save", false);
+  for (const std::string name : {"save.damaged", "save.damaged.2", "save.damaged.3"}) {
+    ASSERT_EQ(storage->write("run for " + name), std::nullopt);
+    const RunStorage::SetAside aside = storage->setAside();
+    EXPECT_EQ(aside.error, std::nullopt) << name;
+    EXPECT_EQ(aside.name, folder / name);
+    EXPECT_FALSE(storage->read().found);
+  }
+  for (const std::string name : {"save.damaged", "save.damaged.2", "save.damaged.3"}) {
+    EXPECT_EQ(contentsOf(folder / name), "run for " + name);
+  }
+
+  for (int number = 4; number <= kMostSetAside; ++number) {
+    folder.put("save.damaged." + std::to_string(number), "older");
+  }
+  ASSERT_EQ(storage->write("the last run"), std::nullopt);
+  EXPECT_EQ(storage->setAside().error, "99 damaged runs stand beside it already");
+  EXPECT_EQ(contentsOf(folder / "save"), "the last run");
+  EXPECT_EQ(contentsOf(folder / "save.damaged.99"), "older");
 }
 
 TEST(SaveFile, ReadsUpToAByteBeyondTheLargestSave) {

@@ -35,8 +35,12 @@ TEST(WindowsSaveFile, KeepsTheRunInAFolderNamedInAnyScript) {
     EXPECT_EQ(storage->setAside().error, std::nullopt);
     EXPECT_TRUE(exists(file + ".damaged"));
     EXPECT_FALSE(storage->read().found);
+    // A second damaged run takes a name of its own.
+    EXPECT_EQ(storage->write("kept again\n"), std::nullopt);
+    EXPECT_EQ(storage->setAside().name, file + ".damaged.2");
+    EXPECT_FALSE(exists(file));
   }
-  for (const char* left : {"\\save.damaged", "\\save.lock"}) {
+  for (const char* left : {"\\save.damaged", "\\save.damaged.2", "\\save.lock"}) {
     DeleteFileW(wideFromUtf8(folder + "\\" + kChinese + left).c_str());
   }
   RemoveDirectoryW(wideFromUtf8(folder + "\\" + kChinese).c_str());
