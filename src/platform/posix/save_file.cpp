@@ -30,6 +30,22 @@ std::string folderOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The file a chain of symbolic links ends at, there or not yet: a save kept through a link (into
+// a synced folder, say) is replaced where it lies, and the link stays a link. A chain too long
+// or a link too long to read is left where it stops; opening it tells what is wrong.
+std::string followLinks(std::string path) {
+  for (int hop = 0; hop < 40; ++hop) {  // as many as the system itself follows
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) break;
+    std::string target(4096, '\0');
+    const ssize_t size = ::readlink(path.c_str(), target.data(), target.size());
+    if (size <= 0 || static_cast<std::size_t>(size) == target.size()) break;
+    target.resize(static_cast<std::size_t>(size));
+    path = target.front() == '/' ? target : folderOf(path) + "/" + target;
+  }
+  return path;
+}
+
 // Makes the folders that lead to `path`, each one missing made for the user alone.
 void makeFoldersFor(const std::string& path) {
   for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
@@ -74,14 +90,17 @@ void syncFolder(const std::string& folder) {
 class SaveFile final : public RunStorage {
  public:
   SaveFile(std::string path, bool makeFolders)
-      : path_(std::move(path)), folder_(folderOf(path_)), makeFolders_(makeFolders) {}
+      : shown_(std::move(path)),
+        path_(followLinks(shown_)),
+        folder_(folderOf(path_)),
+        makeFolders_(makeFolders) {}
   ~SaveFile() override {
     if (lock_ >= 0) ::close(lock_);  // and the lock goes with it
   }
   SaveFile(const SaveFile&) = delete;
   SaveFile& operator=(const SaveFile&) = delete;
 
-  std::string where() const override { return path_; }
+  std::string where() const override { return shown_; }
 
   // The lock file stays: removing it would let a third game lock a file the second still holds.
   // Where no lock file can be made (a folder that cannot be written), nothing can be kept
@@ -172,7 +191,8 @@ class SaveFile final : public RunStorage {
     ::closedir(folder);
   }
 
-  std::string path_;
+  std::string shown_;  // as the player named it
+  std::string path_;   // the file itself, past any links
   std::string folder_;
   bool makeFolders_;
   int lock_ = -1;

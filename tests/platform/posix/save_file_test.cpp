@@ -145,6 +145,28 @@ TEST(SaveFile, SetsEachDamagedRunAsideUnderANameOfItsOwn) {
   EXPECT_EQ(contentsOf(folder / "save.damaged.99"), "older");
 }
 
+// A save kept through a symbolic link is replaced where the link points, also once a death has
+// removed the file and left the link dead, and the link stays a link.
+TEST(SaveFile, KeepsTheRunWhereItsLinkPoints) {
+  const SaveFolder folder;
+  fs::create_directory(folder / "synced");
+  fs::create_symlink("synced/run", folder / "save");
+  const auto storage = saveFileStorage(folder / "save", false);
+  ASSERT_TRUE(storage->claim());
+  EXPECT_EQ(storage->where(), folder / "save");
+  for (const std::string run : {"first run", "after a death"}) {
+    ASSERT_EQ(storage->write(run), std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(folder / "save"));
+    EXPECT_EQ(contentsOf(folder / "synced/run"), run);
+    EXPECT_EQ(storage->read().text, run);
+    storage->remove();
+    EXPECT_FALSE(fs::exists(folder / "synced/run"));
+  }
+  ASSERT_EQ(storage->write("damaged"), std::nullopt);
+  EXPECT_EQ(storage->setAside().name, folder / "synced/run.damaged");
+  EXPECT_TRUE(fs::is_symlink(folder / "save"));
+}
+
 TEST(SaveFile, ReadsUpToAByteBeyondTheLargestSave) {
   const SaveFolder folder;
   const auto storage = saveFileStorage(folder / "save", false);
