@@ -136,13 +136,15 @@ TEST(SaveFile, SetsEachDamagedRunAsideUnderANameOfItsOwn) {
     EXPECT_EQ(contentsOf(folder / name), "run for " + name);
   }
 
-  for (int number = 4; number <= kMostSetAside; ++number) {
+  for (int number = 4; number < kMostSetAside; ++number) {
     folder.put("save.damaged." + std::to_string(number), "older");
   }
+  ASSERT_EQ(storage->write("the 99th run"), std::nullopt);
+  EXPECT_EQ(storage->setAside().name, folder / "save.damaged.99");
   ASSERT_EQ(storage->write("the last run"), std::nullopt);
   EXPECT_EQ(storage->setAside().error, "99 damaged runs stand beside it already");
   EXPECT_EQ(contentsOf(folder / "save"), "the last run");
-  EXPECT_EQ(contentsOf(folder / "save.damaged.99"), "older");
+  EXPECT_EQ(contentsOf(folder / "save.damaged.99"), "the 99th run");
 }
 
 // A save kept through a symbolic link is replaced where the link points, also once a death has
