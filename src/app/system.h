@@ -107,8 +107,8 @@ std::string_view userFolderVariable();
 
 // A file as the storage of a kept run: claimed with a lock on a file beside it, replaced whole
 // through a temporary file beside it that is flushed to the disk first, and set aside as
-// FILE.damaged (or FILE.damaged.2 and on). With `makeFolders` the folders that lead to it are made as needed, for the user
-// alone.
+// FILE.damaged (or FILE.damaged.2 and on). With `makeFolders` the folders that lead to it are
+// made as needed, for the user alone.
 std::unique_ptr<RunStorage> saveFileStorage(std::string path, bool makeFolders);
 
 }  // namespace qm
