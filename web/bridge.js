@@ -57,18 +57,15 @@ Module.page = (() => {
       });
     },
     // The kept run in localStorage: null for nothing, "+" and a text, "-" and why it failed.
+    // "taken" and "aside" take the ending of a name beside the run's, which the game chooses.
     storage(action, text) {
       try {
         let read = null;
         if (action === "read") read = localStorage.getItem(key);
         if (action === "write") localStorage.setItem(key, text);
+        if (action === "taken") read = localStorage.getItem(key + text) === null ? null : "";
         if (action === "aside") {
-          // Under the first free name, so that no damaged run set aside before is lost.
-          const names = [key + ".damaged"];
-          for (let number = 2; number <= 99; number++) names.push(`${key}.damaged.${number}`);
-          const free = names.find((name) => localStorage.getItem(name) === null);
-          if (!free) return "-99 damaged runs stand beside it already";
-          localStorage.setItem(free, localStorage.getItem(key) ?? "");
+          localStorage.setItem(key + text, localStorage.getItem(key) ?? "");
           localStorage.removeItem(key);
         }
         if (action === "remove") localStorage.removeItem(key);

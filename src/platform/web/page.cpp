@@ -127,10 +127,20 @@ std::optional<std::string> PageStorage::write(std::string_view text) {
   return answer;
 }
 
+// The names are endings of the run's own key (".damaged", ".damaged.2", ...), which the page
+// puts after it.
 RunStorage::SetAside PageStorage::setAside() {
-  std::optional<std::string> answer = storage("aside");
-  if (answer) answer->erase(0, 1);
-  return {.name = "the damaged run beside it", .error = answer};
+  const auto taken = [](const std::string& ending) {
+    const std::optional<std::string> answer = storage("taken", ending);
+    return answer && answer->front() == '+';
+  };
+  const auto move = [](const std::string& ending) {
+    std::optional<std::string> answer = storage("aside", ending);
+    if (answer) answer->erase(0, 1);
+    return answer;
+  };
+  return {.name = "the damaged run beside it",
+          .error = setAsideUnderAFreeName("", taken, move).error};
 }
 
 void PageStorage::remove() {
