@@ -415,7 +415,8 @@ std::string writeSavedRun(const GameState& state) {
 
 std::string sealSavedRun(std::string lines) {
   const std::string checksum = hex8(crc32(lines));
-  return lines + std::string(kChecksumKey) + checksum + "\n";
+  lines.append(kChecksumKey).append(checksum).append("\n");
+  return lines;
 }
 
 SavedRun readSavedRun(std::string_view text) {

@@ -41,7 +41,7 @@ std::string followLinks(std::string path) {
     const ssize_t size = ::readlink(path.c_str(), target.data(), target.size());
     if (size <= 0 || static_cast<std::size_t>(size) == target.size()) break;
     target.resize(static_cast<std::size_t>(size));
-    path = target.front() == '/' ? target : folderOf(path) + "/" + target;
+    path = target.front() == '/' ? target : folderOf(path).append("/").append(target);
   }
   return path;
 }
