@@ -15,10 +15,6 @@ namespace qm {
 
 namespace {
 
-// The grid: column 1 is the east edge and row 1 the north edge.
-constexpr int kColumns = 5;
-constexpr int kRows = 4;
-
 using Visit = BasementVisit;
 
 // The rooms in the order every step tries them, by their place (column, row). (4,4) holds two,
@@ -131,10 +127,10 @@ RoomEnd runRooms(Context& context) {
 
 // One line a row, north at the top and the east edge at the left, the legend beside the rows.
 void printMap(Console& console, const BasementVisit& visit) {
-  constexpr std::array<const char*, kRows> kLegend = {"", "\t\t\tLegend", "\t\t[X] Player",
-                                                      "\t\t[ ] Room"};
-  for (int row = 1; row <= kRows; ++row) {
-    for (int column = 1; column <= kColumns; ++column) {
+  constexpr std::array<const char*, kBasementRows> kLegend = {"", "\t\t\tLegend", "\t\t[X] Player",
+                                                              "\t\t[ ] Room"};
+  for (int row = 1; row <= kBasementRows; ++row) {
+    for (int column = 1; column <= kBasementColumns; ++column) {
       const bool here = column == visit.BasementColumn && row == visit.BasementRow;
       console.print(here ? "[X]" : "[ ]");
     }
@@ -155,7 +151,7 @@ bool moveThroughADoor(Context& context) {
                     [letter](const Direction& direction) { return direction.letter == letter; });
   const int column = visit.BasementColumn + way.columnStep;
   const int row = visit.BasementRow + way.rowStep;
-  if (column < 1 || column > kColumns || row < 1 || row > kRows) {
+  if (column < 1 || column > kBasementColumns || row < 1 || row > kBasementRows) {
     console.line("There's no door that way");
     return false;
   }

@@ -5,6 +5,10 @@
 
 namespace qm {
 
+// The grid: column 1 is the east edge and row 1 the north edge.
+inline constexpr int kBasementColumns = 5;
+inline constexpr int kBasementRows = 4;
+
 // Into the basement from the hub: a fresh basement, then its steps until the entry room or the
 // bomb leads out.
 void enterBasement(Context& context);

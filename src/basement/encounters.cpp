@@ -88,7 +88,6 @@ void zombieTurn(Fight& fight) {
 }
 
 void startWalking(Fight& fight) {
-  constexpr int kApproachRounds = 2;  // the counter starts at rand() % 2
   fight.enemyCount() = fight.context().random.draw(kApproachRounds);
 }
 

@@ -29,8 +29,6 @@ constexpr const char* kTreasureInside = "And inside there's a huge treasure ches
 constexpr int kChestGold = 100;
 constexpr int kStrengthToBreakIn = 4;
 constexpr int kLockRolls = 20;  // the lock roll is rand() % 20
-constexpr int kLockDifficulty = 10;
-constexpr int kThiefLockDifficulty = 5;
 
 enum class DoorWay { BrokenDown, Picked };
 

@@ -4,6 +4,10 @@
 
 namespace qm {
 
+// How hard the treasure rooms' locks are to pick: the roll must beat it.
+inline constexpr int kLockDifficulty = 10;
+inline constexpr int kThiefLockDifficulty = 5;
+
 // The rooms of the basement that hold no fight.
 RoomEnd entryRoom(Context& context, const Room& room);  // the way out
 RoomEnd pipeRoom(Context& context, const Room& room);

@@ -5,7 +5,7 @@
 namespace qm {
 
 void wrapClock(GameState& state) {
-  if (state.ClockHour > 24) subtract(state.ClockHour, 24);
+  if (state.ClockHour > kHoursPerDay) subtract(state.ClockHour, kHoursPerDay);
 }
 
 void addHours(GameState& state, int hours) {

@@ -6,6 +6,8 @@
 
 namespace qm {
 
+inline constexpr int kHoursPerDay = 24;
+
 // The hub's wrap: an hour above 24 loses 24, once per pass (24 itself stays).
 void wrapClock(GameState& state);
 

@@ -53,6 +53,7 @@ struct TownMoods {
 inline constexpr TownMoods kNewcomer{};
 
 inline constexpr int kFullHealth = 50;
+inline constexpr int kBartenderHitPoints = 10;
 
 // Every variable of one play-through. The game routine owns the one instance and hands it by
 // reference to every stage and scene; a restart assigns a fresh GameState{}, so nothing of a
@@ -120,7 +121,7 @@ struct GameState {
   int BlacksmithFire = kNewcomer.BlacksmithFire;
   int BlacksmithMood = kNewcomer.BlacksmithMood;
   int LacertiAtBar = 1;
-  int BartenderHealth = 10;  // set once per run, never reset
+  int BartenderHealth = kBartenderHitPoints;  // set once per run, never reset
   int CircusLeaderOpinion = 3;
 
   // The ruined circus camp.

@@ -11,13 +11,11 @@ namespace qm {
 
 namespace {
 
-constexpr int kMapSize = 10;
 constexpr int kDockX = 7;
 constexpr int kDockY = 2;
 constexpr int kMonsterX = 3;
 constexpr int kMonsterY = 5;
 constexpr int kHoursPerVoyage = 5;
-constexpr int kCastsThatWakeTheMonster = 5;
 // The short, silent beep after each map row (left out where the platform has no console beep).
 constexpr int kBeepFrequency = 0;
 constexpr int kBeepMilliseconds = 10;
@@ -25,8 +23,8 @@ constexpr int kBeepMilliseconds = 10;
 // The cells of the nautical map by row, each the pieces it is drawn with: W water, G grass,
 // B a shore corner, D a shore edge, U a pier edge. In row 1 one cell draws nothing and the next
 // draws two pieces, so that row's shore corner stands one place west of the shore it marks.
-using ChartRow = std::array<std::string_view, kMapSize>;
-constexpr std::array<ChartRow, kMapSize> kChart = {{
+using ChartRow = std::array<std::string_view, kNauticalMapSize>;
+constexpr std::array<ChartRow, kNauticalMapSize> kChart = {{
     {"W", "W", "W", "B", "G", "G", "G", "G", "G", "G"},
     {"W", "W", "W", "", "W", "BU", "U", "U", "U", "U"},
     {"W", "W", "W", "W", "W", "W", "W", "W", "W", "W"},
@@ -42,7 +40,7 @@ constexpr std::array<ChartRow, kMapSize> kChart = {{
 // Where the boat runs aground ('#'). Everything else on the map can be sailed, the grass too;
 // the shore closes the grass off, so only the corner (3, 0) of it can be reached.
 // clang-format off
-constexpr std::array<std::string_view, kMapSize> kShore = {
+constexpr std::array<std::string_view, kNauticalMapSize> kShore = {
     "....#.....",
     "...#.#####",
     "..........",
@@ -56,7 +54,7 @@ constexpr std::array<std::string_view, kMapSize> kShore = {
 };
 
 // The legend and compass beside the map, a piece per row (row 4 has none).
-constexpr std::array<std::string_view, kMapSize> kLegend = {
+constexpr std::array<std::string_view, kNauticalMapSize> kLegend = {
     "      Legend",
     " <4> is your boat",
     " [&] is grass",
@@ -89,7 +87,6 @@ constexpr std::array<Catches, 3> kCatchesByZone = {{
      "You fish up a big tarpon! The sailor carefully pulls the hook out, and drags it to the bucket...",
      "You didn't catch anything...  But the sailor says \"Aye I can smell it's chocolate breath\""},
 }};
-constexpr int kDeepestZone = 2;
 constexpr int kNothingCaught = 3;
 
 // How a command leaves the voyage.
@@ -100,7 +97,8 @@ bool atTheDock(const GameState& state) {
 }
 
 bool onTheMap(const GameState& state) {
-  return state.BoatX >= 0 && state.BoatX < kMapSize && state.BoatY >= 0 && state.BoatY < kMapSize;
+  return state.BoatX >= 0 && state.BoatX < kNauticalMapSize && state.BoatY >= 0 &&
+         state.BoatY < kNauticalMapSize;
 }
 
 std::string_view piece(char code) {
@@ -127,8 +125,8 @@ void drawMap(Context& context) {
   console.line();
   console.line("~~~~~~~~~Nautical Map~~~~~~~~~                   ");
   console.line();
-  for (int y = 0; y < kMapSize; ++y) {
-    for (int x = 0; x < kMapSize; ++x)
+  for (int y = 0; y < kNauticalMapSize; ++y) {
+    for (int x = 0; x < kNauticalMapSize; ++x)
       drawCell(console, kChart[y][x], x == state.BoatX && y == state.BoatY);
     context.platform.beep(kBeepFrequency, kBeepMilliseconds);
     console.line(kLegend[y]);

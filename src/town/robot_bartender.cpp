@@ -7,6 +7,7 @@
 #include "core/counters.h"
 #include "core/death.h"
 #include "core/dialogue.h"
+#include "town/places.h"
 
 namespace qm {
 
@@ -133,7 +134,7 @@ void exposeTheRobot(Context& context) {
 // Stab draws its own roll of 0 to 99: below 50 it goes in, above 50 it is blocked, and a roll of
 // exactly 50 passes without a word.
 void stabTheRobot(Fight& fight) {
-  fight.state().Roll = fight.context().random.draw(100);
+  fight.state().Roll = fight.context().random.draw(kStabRolls);
   if (fight.state().Roll > 50) {
     fight.console().line(
         "You slash at the bartender with your knife, but he blocks it with his sword arm!");

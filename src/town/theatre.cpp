@@ -3,6 +3,7 @@
 
 #include "art/pictures.h"
 #include "art/poster.h"
+#include "core/clock.h"
 #include "core/counters.h"
 #include "core/death.h"
 #include "core/dialogue.h"
@@ -28,8 +29,8 @@ bool showIsOn(int clockHour) {
 // 24 whose hour of the day is 12 to 15 has no show on now (that takes the clock itself at 12 to
 // 15), so the count runs to the next day's show.
 int hoursUntilShow(int clockHour) {
-  const int hourOfDay = (clockHour % 24 + 24) % 24;
-  return hourOfDay < 12 ? 12 - hourOfDay : 36 - hourOfDay;
+  const int hourOfDay = (clockHour % kHoursPerDay + kHoursPerDay) % kHoursPerDay;
+  return hourOfDay < 12 ? 12 - hourOfDay : 12 + kHoursPerDay - hourOfDay;
 }
 
 void readThePoster(Context& context) {

@@ -211,7 +211,7 @@ struct PriceTier {
 PriceTier priceTier(int health) {
   if (health > 40) return {10, "\"You seem okay, a few scratches, simple enough\""};
   if (health >= 20) return {20, "\"Looks like that one hurt a bit.\""};
-  return {30, "\"Mother of pearl, it's a miracle you're still alive\""};
+  return {kGraveWoundsPrice, "\"Mother of pearl, it's a miracle you're still alive\""};
 }
 
 void getHealed(Context& context) {

@@ -21,7 +21,7 @@ void hooligansStrike(Context& context) {
   GameState& state = context.state;
   Console& console = context.console;
   console.line("While you are asleep some hooligans stole some of your gold!");
-  state.StolenGold = context.random.draw(26, 5);
+  state.StolenGold = context.random.draw(kMostGoldStolen - kLeastGoldStolen + 1, kLeastGoldStolen);
   // The line reports what was actually taken: a player with less gold than the theft loses only
   // what they had.
   const int lost = std::clamp(state.PlayerGold, 0, state.StolenGold);
