@@ -1,6 +1,6 @@
-# Writes OUTPUT, a C++ source that holds every tests/golden/*.txt file of GOLDEN_DIR as a byte
-# array, for tests/support/golden_transcripts.h. Run by the test build with `cmake -P`.
-file(GLOB transcripts "${GOLDEN_DIR}/*.txt")
+# Writes OUTPUT, a C++ source that holds every tests/golden/*.txt and *.save file of GOLDEN_DIR as
+# a byte array, for tests/support/golden_transcripts.h. Run by the test build with `cmake -P`.
+file(GLOB transcripts "${GOLDEN_DIR}/*.txt" "${GOLDEN_DIR}/*.save")
 list(SORT transcripts)
 set(arrays "")
 set(entries "")

@@ -16,9 +16,10 @@ namespace qm::fuzz {
 // that does not end its last line, or output far larger than the input could call for.
 std::string playFuzzInput(const std::uint8_t* data, std::size_t size);
 
-// Reads one fuzz input as a kept run. A save that is refused must say why; one that is trusted
-// must be exactly the text the game writes for the state read from it. Any fault stops the
-// process, as above.
+// Reads one fuzz input as a kept run, twice: as it is, and sealed with a checksum of its own
+// (so that a changed byte reaches the variables instead of failing the checksum). A save that
+// is refused must say why; one that is trusted must be exactly the text the game writes for the
+// state read from it. Any fault stops the process, as above.
 void readFuzzSave(const std::uint8_t* data, std::size_t size);
 
 }  // namespace qm::fuzz

@@ -11,9 +11,15 @@ KeptRun::KeptRun(RunStorage& storage, std::function<void(std::string_view)> noti
 
 std::optional<GameState> KeptRun::open() {
   const std::string where = storage_.where();
-  if (!storage_.claim()) {
+  const RunStorage::Claim claim = storage_.claim();
+  if (claim.heldElsewhere) {
     notice_("the run in " + where +
             " is being played in another game: this game is neither resumed nor kept");
+    return std::nullopt;
+  }
+  if (claim.error) {
+    notice_("cannot take the run in " + where + " for this game alone (" + *claim.error +
+            "): this game is neither resumed nor kept");
     return std::nullopt;
   }
   const RunStorage::Stored stored = storage_.read();
@@ -63,8 +69,14 @@ void KeptRun::atTheHub(const GameState& state) {
 
 void KeptRun::forget() {
   if (!keeping_) return;
-  storage_.remove();
+  keeping_ = false;
   kept_.clear();
+  if (const std::optional<std::string> error = storage_.remove()) {
+    const std::string where = storage_.where();
+    notice_("cannot remove the run in " + where + " (" + *error +
+            "): the character's death ends it all the same; remove " + where +
+            " by hand, or the next game will offer it again");
+  }
 }
 
 }  // namespace qm

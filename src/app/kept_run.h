@@ -25,7 +25,8 @@ class KeptRun final : public RunKeeper {
 
   void atTheHub(const GameState& state) override;
 
-  // The player has died: the run can never be resumed.
+  // The player has died: the run can never be resumed, so it is removed (or, where it cannot
+  // be, the player is told so and what to do).
   void forget();
 
  private:

@@ -12,9 +12,15 @@
 #include <variant>
 #include <vector>
 
+#include "app/run_storage.h"
+#include "basement/basement.h"
+#include "basement/encounters.h"
+#include "basement/rooms.h"
+#include "core/clock.h"
 #include "core/console.h"
 #include "core/weapons.h"
 #include "creation/creation.h"
+#include "town/places.h"
 
 namespace qm {
 
@@ -42,7 +48,7 @@ constexpr std::array<int, 3> kTheatreStages = {kTheatreNotAsked, kTheatreInvesti
                                                kTheatreSolved};
 constexpr std::array<int, 4> kStrangerStages = {kStrangerNotMet, kStrangerWaiting, kHideoutFound,
                                                 kOwenRevealed};
-constexpr std::array<int, 2> kLockDifficulties = {5, 10};
+constexpr std::array<int, 2> kLockDifficulties = {kThiefLockDifficulty, kLockDifficulty};
 
 constexpr SavedVariable number(std::string_view name, SavedVariable::Member member, int lowest,
                                int highest) {
@@ -58,126 +64,126 @@ constexpr SavedVariable text(std::string_view name, SavedVariable::Member member
   return {name, member, rule};
 }
 
-// The names stand as the game state writes them, so the table cannot drift from it; a test
-// checks that it holds every member.
-#define QM_NUMBER(name, lowest, highest) number(#name, &GameState::name, lowest, highest)
-#define QM_STAGE(name, stages) stage(#name, &GameState::name, stages)
-#define QM_TEXT(name, rule) text(#name, &GameState::name, Rule::rule)
-#define QM_BASEMENT(name, lowest, highest) number(#name, &BasementVisit::name, lowest, highest)
-#define QM_BASEMENT_STAGE(name, stages) stage(#name, &BasementVisit::name, stages)
+constexpr SavedVariable character(std::string_view name, SavedVariable::Member member) {
+  return text(name, member, Rule::Character);
+}
+
+constexpr SavedVariable flag(std::string_view name, SavedVariable::Member member) {
+  return stage(name, member, kFlag);
+}
+
+constexpr SavedVariable hitPoints(std::string_view name, SavedVariable::Member member) {
+  return number(name, member, kFewestHitPoints, kMostHitPoints);
+}
 
 // What ordinary play can give each variable at the hub, where runs are kept (health above 0;
-// the clock before the hub wraps it).
+// the clock before the hub wraps it). Each name stands beside its member, as the game state
+// names it; a test checks that the table holds every member once.
 const std::array kVariables = {
-    QM_NUMBER(PlayerGold, 0, kLargest),
-    QM_NUMBER(PlayerHealth, 1, kFullHealth),
-    QM_NUMBER(Apples, 0, kLargest),
-    QM_NUMBER(Gears, 0, kLargest),
-    QM_NUMBER(HasMysteriousBook, 0, 1),
-    QM_TEXT(Weapon, Character),
-    QM_NUMBER(ClockHour, 1, kLargest),
-    QM_TEXT(PlayerStrength, Character),
-    QM_TEXT(PlayerIntellect, Character),
-    QM_TEXT(PlayerBrawn, Character),
-    QM_TEXT(RaceNumber, Character),
-    QM_TEXT(PlayerRace, Character),
-    QM_TEXT(RaceExplanation, Character),
-    QM_TEXT(PlayerClass, Character),
-    QM_TEXT(PrimaryAbility, Character),
-    QM_TEXT(SecondaryAbility, Character),
-    QM_TEXT(PlayerName, Character),
-    QM_TEXT(PlayerFirstName, Character),
-    QM_TEXT(PlayerLastNameFirst, Character),
-    QM_TEXT(PlayerLastNameSecond, Character),
-    QM_TEXT(FirstNameNumber, Character),
-    QM_TEXT(LastNameFirstNumber, Character),
-    QM_TEXT(LastNameSecondNumber, Character),
-    QM_TEXT(Pronoun, Character),
-    QM_TEXT(PronounFirst, Character),
-    QM_TEXT(PlaceFirst, Character),
-    QM_TEXT(PlaceSecond, Character),
-    QM_TEXT(Place, Character),
-    QM_TEXT(PlaceFirstNumber, Character),
-    QM_TEXT(PlaceSecondNumber, Character),
-    QM_TEXT(EventNumber, Character),
-    QM_TEXT(Event, Character),
-    QM_TEXT(RaceChoice, Word),
-    QM_TEXT(Choice, WordOrNone),
-    QM_NUMBER(Roll, 0, 99),
-    QM_NUMBER(EnemyHealth, kFewestHitPoints, kMostHitPoints),
-    QM_NUMBER(Hours, 0, kLargest),
-    QM_NUMBER(TimeTill, 0, 24),
-    QM_NUMBER(Cost, 0, 100),
-    QM_NUMBER(ApplePurchase, 0, kLargest),
-    QM_NUMBER(StolenGold, 0, 30),
-    QM_STAGE(HatchStage, kHatchStages),
-    QM_STAGE(CircusStage, kCircusStages),
-    QM_STAGE(OldManStage, kOldManStages),
-    QM_STAGE(TheatreStage, kTheatreStages),
-    QM_STAGE(StrangerStage, kStrangerStages),
-    QM_NUMBER(PintWelcome, 0, kLargest),
-    QM_NUMBER(FruitLadyWelcome, kSmallest, kNewcomer.FruitLadyWelcome),
-    QM_NUMBER(WeaponVendorWelcome, 0, kNewcomer.WeaponVendorWelcome),
-    QM_NUMBER(HealerWelcome, kSmallest, kLargest),
-    QM_STAGE(BlacksmithFire, kFlag),
-    QM_NUMBER(BlacksmithMood, kSmallest, kLargest),
-    QM_STAGE(LacertiAtBar, kFlag),
-    QM_NUMBER(BartenderHealth, kFewestHitPoints, 10),
-    QM_NUMBER(CircusLeaderOpinion, kSmallest, kLargest),
-    QM_STAGE(MessTentSearched, kFlag),
-    QM_STAGE(QuartersSearched, kFlag),
-    QM_STAGE(AnimalTentsSearched, kFlag),
-    QM_STAGE(CaveUnlocked, kFlag),
-    QM_NUMBER(OwenHealth, kFewestHitPoints, kMostHitPoints),
-    QM_NUMBER(FirstLacertiHealth, kFewestHitPoints, kMostHitPoints),
-    QM_NUMBER(SecondLacertiHealth, kFewestHitPoints, kMostHitPoints),
-    QM_NUMBER(SeaMonsterHealth, kFewestHitPoints, kMostHitPoints),
-    QM_NUMBER(DinosaurHealth, kFewestHitPoints, kMostHitPoints),
-    QM_NUMBER(BoatX, -1, 10),
-    QM_NUMBER(BoatY, -1, 10),
-    QM_NUMBER(FishCount, 0, 5),
-    QM_NUMBER(FishingZone, 0, 2),
-    QM_STAGE(AchievementAnnoying, kFlag),
-    QM_STAGE(AchievementPuns, kFlag),
-    QM_STAGE(AchievementBlastwright, kFlag),
-    QM_STAGE(AchievementHooligans, kFlag),
-    QM_STAGE(AchievementGotAway, kFlag),
-    QM_BASEMENT(BasementColumn, 1, 5),
-    QM_BASEMENT(BasementRow, 1, 4),
-    QM_BASEMENT_STAGE(EntryFirstVisit, kFlag),
-    QM_BASEMENT_STAGE(FirstPeonWaiting, kFlag),
-    QM_BASEMENT_STAGE(SecondPeonWaiting, kFlag),
-    QM_BASEMENT_STAGE(FirstRobotWaiting, kFlag),
-    QM_BASEMENT_STAGE(SecondRobotWaiting, kFlag),
-    QM_BASEMENT_STAGE(FirstZombieWaiting, kFlag),
-    QM_BASEMENT_STAGE(SecondZombieWaiting, kFlag),
-    QM_BASEMENT_STAGE(FirstRatsWaiting, kFlag),
-    QM_BASEMENT_STAGE(SecondRatsWaiting, kFlag),
-    QM_BASEMENT_STAGE(FirstDoorLocked, kFlag),
-    QM_BASEMENT_STAGE(SecondDoorLocked, kFlag),
-    QM_BASEMENT_STAGE(ScientistWaiting, kFlag),
-    QM_BASEMENT(FirstZombieHealth, kFewestHitPoints, kMostHitPoints),
-    QM_BASEMENT(SecondZombieHealth, kFewestHitPoints, kMostHitPoints),
-    QM_BASEMENT(FirstZombieDelay, kSmallest, 1),
-    QM_BASEMENT(SecondZombieDelay, kSmallest, 1),
-    QM_BASEMENT(SuitHealth, kFewestHitPoints, kMostHitPoints),
-    QM_BASEMENT(FirstPeonHealth, kFewestHitPoints, kMostHitPoints),
-    QM_BASEMENT(SecondPeonHealth, kFewestHitPoints, kMostHitPoints),
-    QM_BASEMENT(FirstRobotHealth, kFewestHitPoints, kMostHitPoints),
-    QM_BASEMENT(SecondRobotHealth, kFewestHitPoints, kMostHitPoints),
-    QM_BASEMENT(FirstRatCount, kFewestHitPoints, kMostHitPoints),
-    QM_BASEMENT(SecondRatCount, kFewestHitPoints, kMostHitPoints),
-    QM_BASEMENT_STAGE(FirstLockDifficulty, kLockDifficulties),
-    QM_BASEMENT_STAGE(SecondLockDifficulty, kLockDifficulties),
-    QM_BASEMENT(MapColumn, 0, 5),
-    QM_BASEMENT(MapRow, 0, 4),
+    number("PlayerGold", &GameState::PlayerGold, 0, kLargest),
+    number("PlayerHealth", &GameState::PlayerHealth, 1, kFullHealth),
+    number("Apples", &GameState::Apples, 0, kLargest),
+    number("Gears", &GameState::Gears, 0, kLargest),
+    number("HasMysteriousBook", &GameState::HasMysteriousBook, 0, 1),
+    character("Weapon", &GameState::Weapon),
+    number("ClockHour", &GameState::ClockHour, 1, kLargest),
+    character("PlayerStrength", &GameState::PlayerStrength),
+    character("PlayerIntellect", &GameState::PlayerIntellect),
+    character("PlayerBrawn", &GameState::PlayerBrawn),
+    character("RaceNumber", &GameState::RaceNumber),
+    character("PlayerRace", &GameState::PlayerRace),
+    character("RaceExplanation", &GameState::RaceExplanation),
+    character("PlayerClass", &GameState::PlayerClass),
+    character("PrimaryAbility", &GameState::PrimaryAbility),
+    character("SecondaryAbility", &GameState::SecondaryAbility),
+    character("PlayerName", &GameState::PlayerName),
+    character("PlayerFirstName", &GameState::PlayerFirstName),
+    character("PlayerLastNameFirst", &GameState::PlayerLastNameFirst),
+    character("PlayerLastNameSecond", &GameState::PlayerLastNameSecond),
+    character("FirstNameNumber", &GameState::FirstNameNumber),
+    character("LastNameFirstNumber", &GameState::LastNameFirstNumber),
+    character("LastNameSecondNumber", &GameState::LastNameSecondNumber),
+    character("Pronoun", &GameState::Pronoun),
+    character("PronounFirst", &GameState::PronounFirst),
+    character("PlaceFirst", &GameState::PlaceFirst),
+    character("PlaceSecond", &GameState::PlaceSecond),
+    character("Place", &GameState::Place),
+    character("PlaceFirstNumber", &GameState::PlaceFirstNumber),
+    character("PlaceSecondNumber", &GameState::PlaceSecondNumber),
+    character("EventNumber", &GameState::EventNumber),
+    character("Event", &GameState::Event),
+    text("RaceChoice", &GameState::RaceChoice, Rule::Word),
+    text("Choice", &GameState::Choice, Rule::WordOrNone),
+    number("Roll", &GameState::Roll, 0, kStabRolls - 1),
+    hitPoints("EnemyHealth", &GameState::EnemyHealth),
+    number("Hours", &GameState::Hours, 0, kLargest),
+    number("TimeTill", &GameState::TimeTill, 0, kHoursPerDay),
+    number("Cost", &GameState::Cost, 0, kGraveWoundsPrice),
+    number("ApplePurchase", &GameState::ApplePurchase, 0, kLargest),
+    number("StolenGold", &GameState::StolenGold, 0, kMostGoldStolen),
+    stage("HatchStage", &GameState::HatchStage, kHatchStages),
+    stage("CircusStage", &GameState::CircusStage, kCircusStages),
+    stage("OldManStage", &GameState::OldManStage, kOldManStages),
+    stage("TheatreStage", &GameState::TheatreStage, kTheatreStages),
+    stage("StrangerStage", &GameState::StrangerStage, kStrangerStages),
+    number("PintWelcome", &GameState::PintWelcome, 0, kLargest),
+    number("FruitLadyWelcome", &GameState::FruitLadyWelcome, kSmallest, kNewcomer.FruitLadyWelcome),
+    number("WeaponVendorWelcome", &GameState::WeaponVendorWelcome, 0,
+           kNewcomer.WeaponVendorWelcome),
+    number("HealerWelcome", &GameState::HealerWelcome, kSmallest, kLargest),
+    flag("BlacksmithFire", &GameState::BlacksmithFire),
+    number("BlacksmithMood", &GameState::BlacksmithMood, kSmallest, kLargest),
+    flag("LacertiAtBar", &GameState::LacertiAtBar),
+    number("BartenderHealth", &GameState::BartenderHealth, kFewestHitPoints, kBartenderHitPoints),
+    number("CircusLeaderOpinion", &GameState::CircusLeaderOpinion, kSmallest, kLargest),
+    flag("MessTentSearched", &GameState::MessTentSearched),
+    flag("QuartersSearched", &GameState::QuartersSearched),
+    flag("AnimalTentsSearched", &GameState::AnimalTentsSearched),
+    flag("CaveUnlocked", &GameState::CaveUnlocked),
+    hitPoints("OwenHealth", &GameState::OwenHealth),
+    hitPoints("FirstLacertiHealth", &GameState::FirstLacertiHealth),
+    hitPoints("SecondLacertiHealth", &GameState::SecondLacertiHealth),
+    hitPoints("SeaMonsterHealth", &GameState::SeaMonsterHealth),
+    hitPoints("DinosaurHealth", &GameState::DinosaurHealth),
+    number("BoatX", &GameState::BoatX, -1, kNauticalMapSize),
+    number("BoatY", &GameState::BoatY, -1, kNauticalMapSize),
+    number("FishCount", &GameState::FishCount, 0, kCastsThatWakeTheMonster),
+    number("FishingZone", &GameState::FishingZone, 0, kDeepestZone),
+    flag("AchievementAnnoying", &GameState::AchievementAnnoying),
+    flag("AchievementPuns", &GameState::AchievementPuns),
+    flag("AchievementBlastwright", &GameState::AchievementBlastwright),
+    flag("AchievementHooligans", &GameState::AchievementHooligans),
+    flag("AchievementGotAway", &GameState::AchievementGotAway),
+    number("BasementColumn", &BasementVisit::BasementColumn, 1, kBasementColumns),
+    number("BasementRow", &BasementVisit::BasementRow, 1, kBasementRows),
+    flag("EntryFirstVisit", &BasementVisit::EntryFirstVisit),
+    flag("FirstPeonWaiting", &BasementVisit::FirstPeonWaiting),
+    flag("SecondPeonWaiting", &BasementVisit::SecondPeonWaiting),
+    flag("FirstRobotWaiting", &BasementVisit::FirstRobotWaiting),
+    flag("SecondRobotWaiting", &BasementVisit::SecondRobotWaiting),
+    flag("FirstZombieWaiting", &BasementVisit::FirstZombieWaiting),
+    flag("SecondZombieWaiting", &BasementVisit::SecondZombieWaiting),
+    flag("FirstRatsWaiting", &BasementVisit::FirstRatsWaiting),
+    flag("SecondRatsWaiting", &BasementVisit::SecondRatsWaiting),
+    flag("FirstDoorLocked", &BasementVisit::FirstDoorLocked),
+    flag("SecondDoorLocked", &BasementVisit::SecondDoorLocked),
+    flag("ScientistWaiting", &BasementVisit::ScientistWaiting),
+    hitPoints("FirstZombieHealth", &BasementVisit::FirstZombieHealth),
+    hitPoints("SecondZombieHealth", &BasementVisit::SecondZombieHealth),
+    number("FirstZombieDelay", &BasementVisit::FirstZombieDelay, kSmallest, kApproachRounds - 1),
+    number("SecondZombieDelay", &BasementVisit::SecondZombieDelay, kSmallest, kApproachRounds - 1),
+    hitPoints("SuitHealth", &BasementVisit::SuitHealth),
+    hitPoints("FirstPeonHealth", &BasementVisit::FirstPeonHealth),
+    hitPoints("SecondPeonHealth", &BasementVisit::SecondPeonHealth),
+    hitPoints("FirstRobotHealth", &BasementVisit::FirstRobotHealth),
+    hitPoints("SecondRobotHealth", &BasementVisit::SecondRobotHealth),
+    hitPoints("FirstRatCount", &BasementVisit::FirstRatCount),
+    hitPoints("SecondRatCount", &BasementVisit::SecondRatCount),
+    stage("FirstLockDifficulty", &BasementVisit::FirstLockDifficulty, kLockDifficulties),
+    stage("SecondLockDifficulty", &BasementVisit::SecondLockDifficulty, kLockDifficulties),
+    number("MapColumn", &BasementVisit::MapColumn, 0, kBasementColumns),
+    number("MapRow", &BasementVisit::MapRow, 0, kBasementRows),
 };
-
-#undef QM_NUMBER
-#undef QM_STAGE
-#undef QM_TEXT
-#undef QM_BASEMENT
-#undef QM_BASEMENT_STAGE
 
 // ---- Text: escaping and the checksum --------------------------------------------------------
 
@@ -349,8 +355,7 @@ std::optional<int> versionOf(std::string_view firstLine) {
   return version;
 }
 
-// A variable's name in single quotes. (Built by appending: GCC 12 at -O3 takes "'" + a string
-// made on the spot, once inlined here, for a copy of overlapping bytes.)
+// A variable's name in single quotes, for the reason a save is refused.
 std::string quoted(std::string_view name) {
   std::string text = "'";
   text += name;
@@ -419,6 +424,9 @@ std::string sealSavedRun(std::string lines) {
   return lines;
 }
 
+// The frame (the first line's form, every line ended, the checksum line) is checked before the
+// version: it is the part of the format that no version changes, so a file that fails it is
+// damaged whatever its first line claims, and only a whole file of a newer version is left be.
 SavedRun readSavedRun(std::string_view text) {
   if (text.empty()) return damaged("the file is empty");
   if (text.size() > kLargestSave) return damaged("the file is larger than any save");
@@ -426,12 +434,6 @@ SavedRun readSavedRun(std::string_view text) {
   if (!lines) return damaged("the file is cut short: its last line is not ended");
   const std::optional<int> version = versionOf(lines->front());
   if (!version) return damaged("its first line does not name a Quillmarrow save");
-  if (*version > kSaveFormatVersion) {
-    SavedRun newer;
-    newer.status = SavedRun::Status::Newer;
-    newer.problem = "it was written by a newer version of Quillmarrow";
-    return newer;
-  }
   const std::string_view last = lines->back();
   const std::size_t checkedBytes = text.size() - last.size() - 1;
   if (lines->size() < 2 || !last.starts_with(kChecksumKey)) {
@@ -439,6 +441,12 @@ SavedRun readSavedRun(std::string_view text) {
   }
   if (last.substr(kChecksumKey.size()) != hex8(crc32(text.substr(0, checkedBytes)))) {
     return damaged("its checksum does not match its contents");
+  }
+  if (*version > kSaveFormatVersion) {
+    SavedRun newer;
+    newer.status = SavedRun::Status::Newer;
+    newer.problem = "it was written by a newer version of Quillmarrow";
+    return newer;
   }
   SavedRun run;
   const std::span<const std::string_view> variableLines(lines->data() + 1, lines->size() - 2);

@@ -20,11 +20,21 @@
 // Strings are escaped (a backslash as \\, any control byte as \xHH), so no value can break a
 // line. Reading trusts nothing: every variable must stand exactly once, and every value must be
 // one that ordinary play can produce.
+//
+// The frame never changes from one version to the next: the first line `Quillmarrow save N`,
+// every line ended, and the last line `Checksum=` with the CRC-32 of every byte before it. A
+// file that fails the frame or its checksum is damaged, whatever version its first line names;
+// only a whole file of a newer version is left alone, untouched, for that version to read.
 namespace qm {
 
+// The version this game writes. A change to what a save holds (a variable added, removed or
+// renamed) or to the values a save may hold (a bound or a stage of the game changed) raises it,
+// and adds to readSavedRun a step that reads a save of the version before into the new one,
+// so that a run kept by any earlier version is read on, never set aside as damaged. A save
+// kept by 1.0.0 is among the tests. Version 1 is the first, so no step stands yet, nor a test
+// of one: a step written for a made-up older format would test nothing but itself, and the
+// first real change brings the first step and its test.
 inline constexpr int kSaveFormatVersion = 1;
-// No save of this format comes near this size; a larger file is not read.
-inline constexpr std::size_t kLargestSave = 64 * 1024;
 
 std::string writeSavedRun(const GameState& state);
 

@@ -12,43 +12,12 @@
 #include "app/saved_run.h"
 #include "core/status_report.h"
 #include "support/harness.h"
+#include "support/memory_storage.h"
 #include "support/question_bot.h"
 #include "support/scripted_io.h"
 
 namespace qm::testing {
 namespace {
-
-// A storage in memory whose every call can be made to fail.
-struct MemoryStorage final : RunStorage {
-  std::string where() const override { return "the save"; }
-  bool claim() override { return !heldElsewhere; }
-  Stored read() override {
-    ++reads;
-    return {.found = text.has_value(), .text = text.value_or(""), .error = readError};
-  }
-  std::optional<std::string> write(std::string_view written) override {
-    ++writes;
-    if (writeError) return writeError;
-    text = std::string(written);
-    return std::nullopt;
-  }
-  SetAside setAside() override {
-    if (asideError) return {.name = "", .error = asideError};
-    aside = text;
-    text.reset();
-    return {.name = "the save.damaged", .error = std::nullopt};
-  }
-  void remove() override { text.reset(); }
-
-  std::optional<std::string> text;
-  std::optional<std::string> aside;
-  bool heldElsewhere = false;
-  std::optional<std::string> readError;
-  std::optional<std::string> writeError;
-  std::optional<std::string> asideError;
-  int reads = 0;
-  int writes = 0;
-};
 
 struct Kept {
   MemoryStorage storage;
@@ -86,10 +55,10 @@ TEST(KeptRun, KeepsTheRunWhenItChangesAndForgetsItAtDeath) {
   GameState state = aCharacter();
   kept.run.atTheHub(state);
   kept.run.atTheHub(state);  // unchanged: not written again
-  EXPECT_EQ(kept.storage.writes, 1);
+  EXPECT_EQ(kept.storage.writes(), 1);
   state.ClockHour = 9;
   kept.run.atTheHub(state);
-  EXPECT_EQ(kept.storage.writes, 2);
+  EXPECT_EQ(kept.storage.writes(), 2);
   EXPECT_EQ(kept.storage.text, writeSavedRun(state));
   kept.run.forget();
   EXPECT_EQ(kept.storage.text, std::nullopt);
@@ -103,7 +72,7 @@ TEST(KeptRun, OffersAWholeRunAndDoesNotWriteItAgainUnchanged) {
   ASSERT_TRUE(offered.has_value());
   EXPECT_TRUE(*offered == aCharacter());
   kept.run.atTheHub(*offered);
-  EXPECT_EQ(kept.storage.writes, 0);
+  EXPECT_EQ(kept.storage.writes(), 0);
 }
 
 TEST(KeptRun, SetsADamagedRunAsideSaysWhyAndStartsAfresh) {
@@ -128,7 +97,6 @@ TEST(KeptRun, KeepsNothingWhereKeepingCouldLoseARun) {
     void (*prepare)(MemoryStorage&);
     std::string_view notice;
   };
-  const std::string newer = "Quillmarrow save 2\nwhatever comes\n";
   const std::vector<Case> cases = {
       {"held by another game", [](MemoryStorage& s) { s.heldElsewhere = true; },
        "the run in the save is being played in another game: this game is neither resumed nor "
@@ -136,7 +104,10 @@ TEST(KeptRun, KeepsNothingWhereKeepingCouldLoseARun) {
       {"unreadable", [](MemoryStorage& s) { s.readError = "Permission denied"; },
        "cannot read the run in the save (Permission denied): this game is not kept, so that run "
        "stays as it is"},
-      {"newer", [](MemoryStorage& s) { s.text = "Quillmarrow save 2\nwhatever comes\n"; },
+      {"cannot be locked", [](MemoryStorage& s) { s.claimError = "No locks available"; },
+       "cannot take the run in the save for this game alone (No locks available): this game is "
+       "neither resumed nor kept"},
+      {"newer", [](MemoryStorage& s) { s.text = sealSavedRun("Quillmarrow save 2\nwhatever\n"); },
        "the save was written by a newer version of Quillmarrow: it is left as it is, and this "
        "game is not kept"},
       {"damaged and stuck",
@@ -154,10 +125,25 @@ TEST(KeptRun, KeepsNothingWhereKeepingCouldLoseARun) {
     EXPECT_EQ(kept.run.open(), std::nullopt) << c.why;
     kept.run.atTheHub(aCharacter());
     kept.run.forget();
-    EXPECT_EQ(kept.storage.writes, 0) << c.why;
+    EXPECT_EQ(kept.storage.writes(), 0) << c.why;
     EXPECT_EQ(kept.storage.text, before) << c.why;
     EXPECT_EQ(kept.notices, std::vector<std::string>{std::string(c.notice)}) << c.why;
   }
+}
+
+// Death stays the end even where the run cannot be removed: the player is told what to do.
+TEST(KeptRun, ARunThatCannotBeRemovedAtDeathIsTold) {
+  Kept kept;
+  kept.run.open();
+  kept.run.atTheHub(aCharacter());
+  kept.storage.removeError = "Permission denied";
+  kept.run.forget();
+  kept.run.atTheHub(aCharacter());  // no keeping after the death
+  EXPECT_EQ(kept.storage.writes(), 1);
+  EXPECT_EQ(kept.notices, std::vector<std::string>{
+                              "cannot remove the run in the save (Permission denied): the "
+                              "character's death ends it all the same; remove the save by hand, "
+                              "or the next game will offer it again"});
 }
 
 TEST(KeptRun, AFailedWriteIsToldOnceAndLeavesTheRunKeptBefore) {
@@ -205,7 +191,7 @@ struct Played {
 Played playRandomly(unsigned seed, MemoryStorage& storage, int keptRuns = 0) {
   CapturedOutput screen;
   QuestionBot bot(seed, 600, false, screen);
-  RecordedAnswers input(bot, [&] { return keptRuns > 0 && storage.writes >= keptRuns; });
+  RecordedAnswers input(bot, [&] { return keptRuns > 0 && storage.writes() >= keptRuns; });
   SeededRandom draws(seed);
   KeptRun keptRun(storage, [](std::string_view) {});
   std::string output = playWithBot(bot, screen, draws, &keptRun, &input);
@@ -221,7 +207,7 @@ TEST(KeptRun, AResumedRunPlaysOnExactlyAsIfNeverLeft) {
     const Played whole = playRandomly(seed, unused);
     MemoryStorage storage;
     const Played before = playRandomly(seed, storage, keptRuns);
-    ASSERT_EQ(storage.writes, keptRuns) << seed;
+    ASSERT_EQ(storage.writes(), keptRuns) << seed;
     pastMidnight = pastMidnight || readSavedRun(*storage.text).state.ClockHour > 24;
     ASSERT_EQ(whole.output.substr(0, before.output.size()), before.output) << seed;
 

@@ -8,8 +8,11 @@
 #include "app/game.h"
 #include "app/kept_run.h"
 #include "core/console.h"
+#include "support/memory_storage.h"
+#include "support/players.h"
 #include "support/question_bot.h"
 #include "support/scripted_io.h"
+#include "support/tables.h"
 
 namespace qm::testing {
 namespace {
@@ -30,24 +33,10 @@ consteval std::size_t memberCount() {
   }
 }
 
-// A storage in memory that keeps every text written to it.
-struct Recorder final : RunStorage {
-  std::string where() const override { return "memory"; }
-  bool claim() override { return true; }
-  Stored read() override { return {}; }
-  std::optional<std::string> write(std::string_view text) override {
-    texts.emplace_back(text);
-    return std::nullopt;
-  }
-  SetAside setAside() override { return {}; }
-  void remove() override {}
-  std::vector<std::string> texts;
-};
-
 // The runs kept at the hub during a few random games: real values of every variable.
 const std::vector<std::string>& keptTexts() {
   static const std::vector<std::string> texts = [] {
-    Recorder storage;
+    MemoryStorage storage;
     for (unsigned seed = 1; seed <= 8; ++seed) {
       CapturedOutput screen;
       QuestionBot bot(seed, 2000, false, screen);
@@ -55,7 +44,7 @@ const std::vector<std::string>& keptTexts() {
       KeptRun keptRun(storage, [](std::string_view) {});
       playWithBot(bot, screen, random, &keptRun);
     }
-    return storage.texts;
+    return storage.written();
   }();
   return texts;
 }
@@ -143,6 +132,25 @@ TEST(SavedRun, EscapesEveryByteThatCouldBreakALine) {
   EXPECT_TRUE(readSavedRun(text).state == state);
 }
 
+// A run kept by the first release, 1.0.0, far into the game (the docks fished, the camp
+// searched, the basement's bomb set off), reads in this version and plays on exactly as 1.0.0
+// played it on.
+TEST(SavedRun, ARunKeptByTheFirstReleasePlaysOn) {
+  MemoryStorage storage;
+  storage.text = goldenText("run-kept-by-release-1-0-0");
+  ASSERT_TRUE(storage.text);
+  std::vector<std::string> notices;
+  KeptRun keptRun(storage, [&notices](std::string_view notice) { notices.emplace_back(notice); });
+  ScriptedInput input(answers({"C", "B", "B", "V", "I", "L", "B", "N", "W", "3", "T"}));
+  CapturedOutput screen;
+  Console console(input, screen);
+  RecordingPlatform platform;
+  CLibraryRandom random(1721);  // as `quillmarrow --seed 1721` played it on
+  EXPECT_EQ(runGame(console, random, platform, &keptRun), 0);
+  EXPECT_EQ(notices, std::vector<std::string>{});
+  EXPECT_EQ(screen.text(), goldenText("run-kept-by-release-1-0-0-played-on"));
+}
+
 // ---- Damage: nothing but a whole save of this version is ever trusted -----------------------
 
 // The save with its lines edited: `from` replaced by `to`, then sealed with a new checksum.
@@ -175,13 +183,14 @@ TEST(SavedRun, TheLargestRunAPlayerCanTypeReadsBack) {
   EXPECT_LT(text.size(), kLargestSave);
 }
 
-TEST(SavedRun, NoFlippedBitAndNoCutIsEverTrusted) {
+// Damaged, not newer: a flipped bit in the version's digit must not keep the file for ever.
+TEST(SavedRun, EveryFlippedBitAndEveryCutIsDamage) {
   const std::string text = writeSavedRun(someKeptState());
   for (std::size_t at = 0; at < text.size(); ++at) {
     for (const int bit : {0, 5}) {
       std::string flipped = text;
       flipped[at] = static_cast<char>(flipped[at] ^ (1 << bit));
-      EXPECT_NE(readSavedRun(flipped).status, SavedRun::Status::Whole) << "byte " << at;
+      EXPECT_EQ(readSavedRun(flipped).status, SavedRun::Status::Damaged) << "byte " << at;
     }
     EXPECT_EQ(readSavedRun(text.substr(0, at)).status, SavedRun::Status::Damaged) << at;
   }
@@ -238,8 +247,10 @@ TEST(SavedRun, RefusesWhatOrdinaryPlayNeverWrites) {
   // A save holding nothing but its first line and its checksum says what it lacks.
   const SavedRun bare = readSavedRun(sealSavedRun("Quillmarrow save 1\n"));
   EXPECT_NE(bare.problem.find("' is missing"), std::string::npos) << bare.problem;
-  const SavedRun newer = readSavedRun("Quillmarrow save 2\nAnything=at all\n");
-  EXPECT_EQ(newer.status, SavedRun::Status::Newer);
+  // Only a whole save of a newer version is left for that version; cut short, it is damage.
+  const std::string newer = sealSavedRun("Quillmarrow save 2\nAnything=at all\n");
+  EXPECT_EQ(readSavedRun(newer).status, SavedRun::Status::Newer);
+  EXPECT_EQ(readSavedRun(newer.substr(0, newer.size() - 1)).status, SavedRun::Status::Damaged);
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 
 - killed with SIGKILL at random moments, over and over, a session always leaves a save that
   loads and holds one of the states the session passed through;
-- a second game on the same save neither resumes nor keeps it;
+- a second game on the same save neither resumes nor keeps it, also where the lock file cannot
+  be written;
 - a folder that cannot be written is told once and the game plays on;
-- a damaged save is set aside, a newer one left as it is, and the player's death removes it;
+- a damaged save is set aside (a flipped digit of its version too), a newer one left as it is,
+  and the player's death removes it, or says so when it cannot;
 - a save named by a FIFO or a folder is told once and left alone;
 - a game piped without --save never reads or writes a save;
 - a game started with its output or error stream closed writes nothing into the lock file.
@@ -17,7 +19,6 @@ import os
 import random
 import shutil
 import signal
-import stat
 import subprocess
 import sys
 import tempfile
@@ -43,6 +44,22 @@ def answers_to_the_hub():
 def run(game, save, text, **extra):
     return subprocess.run(game + ["--seed", "7", "--save", save], input=text.encode(),
                           capture_output=True, timeout=60, **extra)
+
+
+def sealed(lines):
+    """The lines of a save with its checksum line after them."""
+    return lines + b"Checksum=%08x\n" % zlib.crc32(lines)
+
+
+def as_nobody(work, *owned):
+    """Where the tests run as root, who writes anywhere, the arguments that play as nobody, and
+    the paths `owned` given to nobody."""
+    if os.geteuid() != 0:
+        return {}
+    os.chmod(work, 0o755)
+    for path in owned:
+        os.chown(path, 65534, 65534)
+    return {"preexec_fn": lambda: os.setuid(65534)}
 
 
 def loads(text):
@@ -101,18 +118,16 @@ def crash_consistency(game, work):
           f"the last kept run does not load: {resumed.stderr!r}")
 
 
-def two_games_at_once(game, work):
-    save = os.path.join(work, "two", "save")
-    os.makedirs(os.path.dirname(save))
-    run(game, save, answers_to_the_hub())
+def second_game_left_out(game, save, **extra):
+    """A second game started while the first plays the run neither resumes nor keeps it."""
     with open(save, "rb") as f:
         before = f.read()
     first = subprocess.Popen(game + ["--save", save], stdin=subprocess.PIPE,
-                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, **extra)
     first.stdin.write(b"C\n")
     first.stdin.flush()
     time.sleep(0.3)  # the first game holds the run now, waiting at the hub
-    second = run(game, save, answers_to_the_hub() + "W\n5\n")
+    second = run(game, save, answers_to_the_hub() + "W\n5\n", **extra)
     first.stdin.close()
     first.wait(30)
     first.stderr.close()
@@ -124,17 +139,56 @@ def two_games_at_once(game, work):
         check(f.read() == before, "the second game wrote over the run")
 
 
+def two_games_at_once(game, work):
+    save = os.path.join(work, "two", "save")
+    os.makedirs(os.path.dirname(save))
+    run(game, save, answers_to_the_hub())
+    second_game_left_out(game, save)
+
+
+def read_only_lock_file(game, work):
+    """A lock file that cannot be written (left by a game run as another user, say) still
+    locks: the game opens it for reading only."""
+    folder = os.path.join(work, "read-only-lock")
+    os.makedirs(folder)
+    save = os.path.join(folder, "save")
+    run(game, save, answers_to_the_hub())
+    os.chmod(save + ".lock", 0o444)
+    second_game_left_out(game, save, **as_nobody(work, folder, save))
+
+
+def removal_that_fails(game, work):
+    """A run that cannot be removed at the character's death is told in one line, and the game
+    ends all the same."""
+    folder = os.path.join(work, "stuck")
+    os.makedirs(folder)
+    save = os.path.join(folder, "save")
+    with open(os.path.join(HERE, "short_game.txt"), encoding="utf-8") as f:
+        rest = f.read()[len(answers_to_the_hub()):]
+    game_process = subprocess.Popen(game + ["--seed", "7", "--save", save],
+                                    stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                    stderr=subprocess.PIPE, **as_nobody(work, folder))
+    game_process.stdin.write(answers_to_the_hub().encode())
+    game_process.stdin.flush()
+    for _ in range(300):  # the run is kept at the town menu
+        if os.path.exists(save):
+            break
+        time.sleep(0.01)
+    os.chmod(folder, 0o555)
+    played, told = game_process.communicate(rest.encode(), timeout=60)
+    check(game_process.returncode == 0 and b"Thank you for playing Quillmarrow!" in played,
+          "the game did not end after its run could not be removed")
+    check(told.count(b"\n") == 1 and b"cannot remove the run in " + save.encode() in told,
+          f"a run that could not be removed was told as {told!r}")
+    check(os.path.exists(save), "the run was removed from a folder that cannot be written")
+
+
 def unwritable_folder(game, work):
     folder = os.path.join(work, "read-only")
     os.makedirs(folder)
-    os.chmod(folder, stat.S_IRUSR | stat.S_IXUSR)
-    # The superuser writes anywhere: play as nobody where the tests run as root.
-    as_nobody = {"preexec_fn": lambda: os.setuid(65534)} if os.geteuid() == 0 else {}
-    if as_nobody:
-        os.chmod(work, 0o755)
-        os.chmod(folder, 0o555)
+    os.chmod(folder, 0o555)
     played = run(game, os.path.join(folder, "save"), answers_to_the_hub() + "W\n1\nW\n1\n",
-                 **as_nobody)
+                 **as_nobody(work))
     check(played.returncode == 0, "the game in a read-only folder failed")
     check(played.stderr.count(b"\n") == 1 and b"cannot keep the run in" in played.stderr,
           f"a read-only folder was told as {played.stderr!r}")
@@ -153,7 +207,16 @@ def damaged_newer_and_death(game, work):
     check(os.path.exists(save + ".damaged") and loads(open(save, "rb").read()),
           "the damaged save was not set aside, or the new game not kept")
 
-    newer = b"Quillmarrow save 2\nSomething=new\n"
+    with open(save, "rb") as f:
+        flipped = f.read().replace(b"Quillmarrow save 1", b"Quillmarrow save 3", 1)
+    with open(save, "wb") as f:
+        f.write(flipped)
+    played = run(game, save, answers_to_the_hub())
+    check(b"is damaged (its checksum does not match" in played.stderr,
+          f"a save whose version digit flipped was told as {played.stderr!r}")
+    check(open(save + ".damaged.2", "rb").read() == flipped, "the flipped save was not set aside")
+
+    newer = sealed(b"Quillmarrow save 2\nSomething=new\n")
     with open(save, "wb") as f:
         f.write(newer)
     played = run(game, save, answers_to_the_hub())
@@ -225,9 +288,9 @@ def closed_standard_streams(game, work):
 def main(game):
     work = tempfile.mkdtemp()
     try:
-        for part in (crash_consistency, two_games_at_once, unwritable_folder,
-                     damaged_newer_and_death, not_a_file, piped_without_save,
-                     closed_standard_streams):
+        for part in (crash_consistency, two_games_at_once, read_only_lock_file,
+                     removal_that_fails, unwritable_folder, damaged_newer_and_death, not_a_file,
+                     piped_without_save, closed_standard_streams):
             part(game, work)
     finally:
         for folder, _, _ in os.walk(work):

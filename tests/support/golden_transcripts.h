@@ -5,8 +5,8 @@
 
 namespace qm::testing {
 
-// The golden transcripts of tests/golden/, built into the test program (so it needs no files
-// at run time, under Wine too).
+// The golden transcripts of tests/golden/ (and the runs kept there, *.save), built into the test
+// program (so it needs no files at run time, under Wine too).
 struct GoldenTranscript {
   std::string_view name;  // the file name without .txt
   std::string_view text;

@@ -39,13 +39,6 @@ std::string playedOutput(const SceneRun& scene, const Prepare& base, const Prepa
   return h.output();
 }
 
-std::optional<std::string_view> goldenText(std::string_view name) {
-  for (const GoldenTranscript& golden : kGoldenTranscripts) {
-    if (golden.name == name) return golden.text;
-  }
-  return std::nullopt;
-}
-
 // Where the transcripts differ first, as the line number and both lines.
 std::string firstDifference(std::string_view expected, std::string_view actual) {
   const std::vector<std::string> want = splitLines(std::string(expected));
@@ -62,6 +55,13 @@ std::string firstDifference(std::string_view expected, std::string_view actual) 
 }
 
 }  // namespace
+
+std::optional<std::string_view> goldenText(std::string_view name) {
+  for (const GoldenTranscript& golden : kGoldenTranscripts) {
+    if (golden.name == name) return golden.text;
+  }
+  return std::nullopt;
+}
 
 void checkEdges(const SceneRun& scene, const Prepare& base, std::initializer_list<Edge> edges) {
   for (const Edge& edge : edges) {

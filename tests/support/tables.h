@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +51,9 @@ struct Transcript {
   std::string input;
   std::vector<int> draws;
 };
+
+// The file tests/golden/<name>.txt (or .save), or nothing when there is none.
+std::optional<std::string_view> goldenText(std::string_view name);
 
 // Plays each run and compares its whole output, byte for byte, with its transcript. With the
 // environment variable QUILLMARROW_UPDATE_GOLDEN=1 the transcripts are written from the output

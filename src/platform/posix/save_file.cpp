@@ -4,13 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <utility>
 
-#include "app/saved_run.h"
 #include "app/system.h"
 #include "platform/posix/write_all.h"
 
@@ -22,7 +22,35 @@ std::string reason(int error) {
   return std::strerror(error);
 }
 
+constexpr std::string_view kSeparator = "/";
 constexpr std::string_view kTemporaryMark = ".tmp-";
+
+// An open file descriptor, closed when it goes.
+class Descriptor {
+ public:
+  explicit Descriptor(int descriptor = -1) : descriptor_(descriptor) {}
+  ~Descriptor() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+  }
+  Descriptor(Descriptor&& other) noexcept : descriptor_(std::exchange(other.descriptor_, -1)) {}
+  Descriptor& operator=(Descriptor&& other) noexcept {
+    std::swap(descriptor_, other.descriptor_);
+    return *this;
+  }
+
+  explicit operator bool() const { return descriptor_ >= 0; }
+  int get() const { return descriptor_; }
+  // Closes it now, for the close's own error (errno), which a write must not miss.
+  bool close() { return ::close(std::exchange(descriptor_, -1)) == 0; }
+
+ private:
+  int descriptor_;
+};
+
+struct CloseFolder {
+  void operator()(DIR* folder) const { ::closedir(folder); }
+};
+using OpenFolder = std::unique_ptr<DIR, CloseFolder>;
 
 std::string folderOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
@@ -46,45 +74,19 @@ std::string followLinks(std::string path) {
   return path;
 }
 
-// Makes the folders that lead to `path`, each one missing made for the user alone.
-void makeFoldersFor(const std::string& path) {
-  for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
-       slash = path.find('/', slash + 1)) {
-    ::mkdir(path.substr(0, slash).c_str(), 0700);  // an existing folder is left as it is
-  }
-}
-
-// Reads the file into `stored` up to a byte past the largest save, enough to tell a file that
-// is too large, and no further.
-void readUpToPastTheLargestSave(int descriptor, RunStorage::Stored& stored) {
-  char buffer[4096];
-  while (stored.text.size() <= kLargestSave) {
-    const std::size_t wanted = std::min(sizeof buffer, kLargestSave + 1 - stored.text.size());
-    const ssize_t got = ::read(descriptor, buffer, wanted);
-    if (got > 0) {
-      stored.text.append(buffer, static_cast<std::size_t>(got));
-    } else if (got == 0) {
-      return;
-    } else if (errno != EINTR) {
-      stored.error = reason(errno);
-      return;
-    }
-  }
-}
-
-// A path whose last part is empty, "." or ".." names a folder whatever is on the disk. Such a
-// path is never a save, and a lock or a temporary made from it would land inside that folder.
-bool namesAFolder(const std::string& path) {
-  const std::string_view last = std::string_view(path).substr(path.rfind('/') + 1);
-  return last.empty() || last == "." || last == "..";
-}
-
 // A rename or a removal is lasting only once the folder that holds the name is on the disk.
 void syncFolder(const std::string& folder) {
-  const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (descriptor < 0) return;
-  ::fsync(descriptor);
-  ::close(descriptor);
+  const Descriptor descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (descriptor) ::fsync(descriptor.get());
+}
+
+// The lock file, opened to be locked: for writing, made when it is missing; for reading only
+// when it is there but cannot be written (left by a game run as another user), since a lock
+// needs no more. Nothing, with errno ENOENT, when there is none and none can be made.
+Descriptor openLockFile(const std::string& path) {
+  Descriptor lock(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+  if (!lock) lock = Descriptor(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  return lock;
 }
 
 class SaveFile final : public RunStorage {
@@ -94,58 +96,64 @@ class SaveFile final : public RunStorage {
         path_(followLinks(shown_)),
         folder_(folderOf(path_)),
         makeFolders_(makeFolders) {}
-  ~SaveFile() override {
-    if (lock_ >= 0) ::close(lock_);  // and the lock goes with it
-  }
-  SaveFile(const SaveFile&) = delete;
-  SaveFile& operator=(const SaveFile&) = delete;
 
   std::string where() const override { return shown_; }
 
   // The lock file stays: removing it would let a third game lock a file the second still holds.
-  // Where no lock file can be made (a folder that cannot be written), nothing can be kept
-  // either, so the game goes on unlocked.
-  // A path that names a folder is left untouched: read() refuses it as not a file.
-  bool claim() override {
-    if (namesAFolder(path_)) return true;
-    if (makeFolders_) makeFoldersFor(path_);
-    lock_ = ::open((path_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (lock_ < 0) return true;
-    while (::flock(lock_, LOCK_EX | LOCK_NB) != 0) {
-      if (errno != EINTR) return false;
+  // Where there is no lock file and none can be made (a folder that cannot be written), nothing
+  // can be kept either, so the game goes on unlocked. A path that names a folder is left
+  // untouched: read() refuses it as not a file.
+  Claim claim() override {
+    if (namesAFolder(path_, kSeparator)) return {};
+    if (makeFolders_) {
+      makeFoldersLeadingTo(path_, kSeparator, [](const std::string& folder) {
+        ::mkdir(folder.c_str(), 0700);  // for the user alone; an existing one is left as it is
+      });
+    }
+    lock_ = openLockFile(path_ + ".lock");
+    if (!lock_)
+      return errno == ENOENT ? Claim{} : Claim{.heldElsewhere = false, .error = reason(errno)};
+    while (::flock(lock_.get(), LOCK_EX | LOCK_NB) != 0) {
+      if (errno == EWOULDBLOCK) return {.heldElsewhere = true, .error = std::nullopt};
+      if (errno != EINTR) return {.heldElsewhere = false, .error = reason(errno)};
     }
     removeLeftTemporaries();
-    return true;
+    return {};
   }
 
   Stored read() override {
     Stored stored;
     // Without O_NONBLOCK, opening a FIFO named as the save would wait for a writer for ever;
     // with it, the FIFO opens at once and is refused below as not a file.
-    const int descriptor = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0) {
+    const Descriptor file(::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!file) {
       if (errno != ENOENT) stored.error = reason(errno);
       return stored;
     }
     struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
       stored.error = "not a file";
-    } else {
-      stored.found = true;
-      readUpToPastTheLargestSave(descriptor, stored);
+      return stored;
     }
-    ::close(descriptor);
+    stored.found = true;
+    readUpToPastTheLargestSave(stored, [&file](char* buffer, std::size_t size) -> ReadSome {
+      for (;;) {
+        const ssize_t got = ::read(file.get(), buffer, size);
+        if (got >= 0) return {.count = static_cast<std::size_t>(got), .error = std::nullopt};
+        if (errno != EINTR) return {.count = 0, .error = reason(errno)};
+      }
+    });
     return stored;
   }
 
   std::optional<std::string> write(std::string_view text) override {
     std::string temporary = path_ + std::string(kTemporaryMark) + "XXXXXX";
-    const int descriptor = ::mkstemp(temporary.data());
-    if (descriptor < 0) return reason(errno);
+    Descriptor file(::mkstemp(temporary.data()));
+    if (!file) return reason(errno);
     int error = 0;
-    if (!writeAll(descriptor, text)) error = errno ? errno : EIO;
-    if (error == 0 && ::fsync(descriptor) != 0) error = errno;
-    if (::close(descriptor) != 0 && error == 0) error = errno;
+    if (!writeAll(file.get(), text)) error = errno ? errno : EIO;
+    if (error == 0 && ::fsync(file.get()) != 0) error = errno;
+    if (!file.close() && error == 0) error = errno;
     if (error == 0 && ::rename(temporary.c_str(), path_.c_str()) != 0) error = errno;
     if (error != 0) {
       ::unlink(temporary.c_str());
@@ -170,32 +178,32 @@ class SaveFile final : public RunStorage {
     return setAsideUnderAFreeName(path_, taken, move);
   }
 
-  void remove() override {
-    ::unlink(path_.c_str());
+  std::optional<std::string> remove() override {
+    if (::unlink(path_.c_str()) != 0 && errno != ENOENT) return reason(errno);
     syncFolder(folder_);
+    return std::nullopt;
   }
 
  private:
   // The temporary files of games that were stopped in the middle of a write (a crash, a kill):
   // only a game that holds the lock writes them, so the one that holds it now may remove them.
   void removeLeftTemporaries() {
-    DIR* folder = ::opendir(folder_.c_str());
+    const OpenFolder folder(::opendir(folder_.c_str()));
     if (!folder) return;
     const std::string prefix = path_.substr(path_.rfind('/') + 1) + std::string(kTemporaryMark);
-    while (const dirent* entry = ::readdir(folder)) {
+    while (const dirent* entry = ::readdir(folder.get())) {
       const std::string_view name = entry->d_name;
       if (name.size() == prefix.size() + 6 && name.starts_with(prefix)) {
         ::unlink((folder_ + "/" + std::string(name)).c_str());
       }
     }
-    ::closedir(folder);
   }
 
   std::string shown_;  // as the player named it
   std::string path_;   // the file itself, past any links
   std::string folder_;
   bool makeFolders_;
-  int lock_ = -1;
+  Descriptor lock_;  // held until the game ends, and the lock with it
 };
 
 }  // namespace

@@ -104,8 +104,8 @@ void PagePlatform::beep(int /*frequency*/, int /*milliseconds*/) {
   call("beep");
 }
 
-bool PageStorage::claim() {
-  return claimRun() != 0;
+RunStorage::Claim PageStorage::claim() {
+  return {.heldElsewhere = claimRun() == 0};
 }
 
 RunStorage::Stored PageStorage::read() {
@@ -143,8 +143,10 @@ RunStorage::SetAside PageStorage::setAside() {
           .error = setAsideUnderAFreeName("", taken, move).error};
 }
 
-void PageStorage::remove() {
-  storage("remove");
+std::optional<std::string> PageStorage::remove() {
+  std::optional<std::string> answer = storage("remove");
+  if (answer) answer->erase(0, 1);
+  return answer;
 }
 
 std::optional<std::string> seedInAddress() {

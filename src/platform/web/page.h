@@ -48,11 +48,11 @@ class PagePlatform final : public Platform {
 class PageStorage final : public RunStorage {
  public:
   std::string where() const override { return "this browser's storage"; }
-  bool claim() override;
+  Claim claim() override;
   Stored read() override;
   std::optional<std::string> write(std::string_view text) override;
   SetAside setAside() override;
-  void remove() override;
+  std::optional<std::string> remove() override;
 };
 
 // The text of `?seed=` in the page's address; nothing when it has none.

@@ -1,9 +1,8 @@
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
+#include <utility>
 
-#include "app/saved_run.h"
 #include "app/system.h"
 #include "platform/windows/system_error.h"
 #include "platform/windows/unicode.h"
@@ -18,25 +17,36 @@ std::string lastError() {
   return systemErrorText(GetLastError());
 }
 
-bool isSeparator(char c) {
-  return c == '\\' || c == '/';
-}
+constexpr std::string_view kSeparators = "\\/";
 
-// Makes the folders that lead to `path`, past its drive or its server and share.
-void makeFoldersFor(const std::string& path) {
-  for (std::size_t at = 1; at < path.size(); ++at) {
-    if (!isSeparator(path[at]) || path[at - 1] == ':') continue;
-    // An existing one is left as it is.
-    CreateDirectoryW(wideFromUtf8(path.substr(0, at)).c_str(), nullptr);
+// An open file handle, closed when it goes.
+class Handle {
+ public:
+  explicit Handle(HANDLE handle = INVALID_HANDLE_VALUE) : handle_(handle) {}
+  ~Handle() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
   }
+  Handle(Handle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+  Handle& operator=(Handle&& other) noexcept {
+    std::swap(handle_, other.handle_);
+    return *this;
+  }
+
+  explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+Handle openFile(const std::string& path, DWORD access, DWORD disposition) {
+  return Handle(CreateFileW(wideFromUtf8(path).c_str(), access,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-// A path whose last part is empty, "." or ".." names a folder whatever is on the disk. Such a
-// path is never a save, and a lock made from it would land inside that folder.
-bool namesAFolder(const std::string& path) {
-  const auto separator = std::find_if(path.rbegin(), path.rend(), isSeparator);
-  const std::string last(separator.base(), path.end());
-  return last.empty() || last == "." || last == "..";
+bool isMissing(DWORD error) {
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
 bool writeAll(HANDLE file, std::string_view bytes) {
@@ -53,56 +63,56 @@ class SaveFile final : public RunStorage {
  public:
   SaveFile(std::string path, bool makeFolders)
       : path_(std::move(path)), makeFolders_(makeFolders) {}
-  ~SaveFile() override {
-    if (lock_ != INVALID_HANDLE_VALUE) CloseHandle(lock_);  // and the lock goes with it
-  }
-  SaveFile(const SaveFile&) = delete;
-  SaveFile& operator=(const SaveFile&) = delete;
 
   std::string where() const override { return path_; }
 
-  // Where no lock file can be made (a folder that cannot be written), nothing can be kept
+  // The lock file is opened for writing, or for reading only where it is there but cannot be
+  // written (read-only, or left by another user), since a lock needs no more. Where there is no
+  // lock file and none can be made (a folder that cannot be written), nothing can be kept
   // either, so the game goes on unlocked. A path that names a folder is left untouched: read()
   // refuses it as not a file.
-  bool claim() override {
-    if (namesAFolder(path_)) return true;
-    if (makeFolders_) makeFoldersFor(path_);
-    lock_ = CreateFileW(wideFromUtf8(path_ + ".lock").c_str(), GENERIC_READ | GENERIC_WRITE,
-                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                        OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (lock_ == INVALID_HANDLE_VALUE) return true;
+  Claim claim() override {
+    if (namesAFolder(path_, kSeparators)) return {};
+    if (makeFolders_) {
+      makeFoldersLeadingTo(path_, kSeparators, [](const std::string& folder) {
+        CreateDirectoryW(wideFromUtf8(folder).c_str(), nullptr);  // an existing one is left be
+      });
+    }
+    const std::string lock = path_ + ".lock";
+    lock_ = openFile(lock, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
+    if (!lock_) lock_ = openFile(lock, GENERIC_READ, OPEN_EXISTING);
+    if (!lock_)
+      return isMissing(GetLastError()) ? Claim{}
+                                       : Claim{.heldElsewhere = false, .error = lastError()};
     OVERLAPPED whole = {};
-    return LockFileEx(lock_, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
-                      &whole) != 0;
+    if (LockFileEx(lock_.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                   &whole)) {
+      return {};
+    }
+    if (GetLastError() == ERROR_LOCK_VIOLATION)
+      return {.heldElsewhere = true, .error = std::nullopt};
+    return {.heldElsewhere = false, .error = lastError()};
   }
 
   Stored read() override {
     Stored stored;
-    const HANDLE file = CreateFileW(wideFromUtf8(path_).c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-      const DWORD error = GetLastError();
-      if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
-        stored.error = systemErrorText(error);
-      }
+    const Handle file = openFile(path_, GENERIC_READ, OPEN_EXISTING);
+    if (!file) {
+      if (!isMissing(GetLastError())) stored.error = lastError();
+      return stored;
+    }
+    if (GetFileType(file.get()) != FILE_TYPE_DISK) {
+      stored.error = "not a file";
       return stored;
     }
     stored.found = true;
-    char buffer[4096];
-    while (stored.text.size() <= kLargestSave) {
-      // Up to a byte past the largest save, enough to tell a file that is too large.
-      const auto wanted = static_cast<DWORD>(
-          std::min<std::size_t>(sizeof buffer, kLargestSave + 1 - stored.text.size()));
+    readUpToPastTheLargestSave(stored, [&file](char* buffer, std::size_t size) -> ReadSome {
       DWORD got = 0;
-      if (!ReadFile(file, buffer, wanted, &got, nullptr)) {
-        stored.error = lastError();
-        break;
+      if (!ReadFile(file.get(), buffer, static_cast<DWORD>(size), &got, nullptr)) {
+        return {.count = 0, .error = lastError()};
       }
-      if (got == 0) break;
-      stored.text.append(buffer, got);
-    }
-    CloseHandle(file);
+      return {.count = got, .error = std::nullopt};
+    });
     return stored;
   }
 
@@ -110,18 +120,18 @@ class SaveFile final : public RunStorage {
   // save's name in one step that is itself written through.
   std::optional<std::string> write(std::string_view text) override {
     const std::wstring temporary = wideFromUtf8(path_ + ".tmp");
-    const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return lastError();
-    bool written = writeAll(file, text) && FlushFileBuffers(file);
-    std::string error = written ? "" : lastError();
-    CloseHandle(file);
-    if (written && !MoveFileExW(temporary.c_str(), wideFromUtf8(path_).c_str(),
-                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      written = false;
-      error = lastError();
+    std::optional<std::string> error;
+    {
+      const Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+      if (!file) return lastError();
+      if (!writeAll(file.get(), text) || !FlushFileBuffers(file.get())) error = lastError();
     }
-    if (written) return std::nullopt;
+    if (!error && MoveFileExW(temporary.c_str(), wideFromUtf8(path_).c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return std::nullopt;
+    }
+    if (!error) error = lastError();
     DeleteFileW(temporary.c_str());
     return error;
   }
@@ -140,12 +150,17 @@ class SaveFile final : public RunStorage {
     return setAsideUnderAFreeName(path_, taken, move);
   }
 
-  void remove() override { DeleteFileW(wideFromUtf8(path_).c_str()); }
+  std::optional<std::string> remove() override {
+    if (DeleteFileW(wideFromUtf8(path_).c_str()) || isMissing(GetLastError())) {
+      return std::nullopt;
+    }
+    return lastError();
+  }
 
  private:
   std::string path_;
   bool makeFolders_;
-  HANDLE lock_ = INVALID_HANDLE_VALUE;
+  Handle lock_;  // held until the game ends, and the lock with it
 };
 
 }  // namespace

@@ -86,7 +86,7 @@ TEST(SaveFile, ClaimRemovesOnlyTheTemporariesOfAStoppedWrite) {
     folder.put(name, "x");
   }
   const auto storage = saveFileStorage(folder / "save", false);
-  ASSERT_TRUE(storage->claim());
+  ASSERT_EQ(storage->claim(), RunStorage::Claim{});
   EXPECT_FALSE(fs::exists(folder / "save.tmp-a1B2c3"));
   for (const char* kept : {"save.tmp-a1B2", "other.tmp-a1B2c3", "save"}) {
     EXPECT_TRUE(fs::exists(folder / kept)) << kept;
@@ -99,7 +99,7 @@ TEST(SaveFile, LeavesAFolderNamedAsTheSaveAlone) {
   folder.put(".tmp-a1B2c3", "x");
   for (const std::string& path : {folder / "", folder / ".", folder / ".."}) {
     const auto storage = saveFileStorage(path, false);
-    ASSERT_TRUE(storage->claim()) << path;
+    ASSERT_EQ(storage->claim(), RunStorage::Claim{}) << path;
     EXPECT_EQ(storage->read().error, "not a file") << path;
   }
   EXPECT_EQ(std::distance(fs::directory_iterator(folder / ""), fs::directory_iterator()), 1);
@@ -109,10 +109,10 @@ TEST(SaveFile, LeavesAFolderNamedAsTheSaveAlone) {
 TEST(SaveFile, IsHeldByOneStorageUntilItIsGone) {
   const SaveFolder folder;
   auto first = saveFileStorage(folder / "save", false);
-  ASSERT_TRUE(first->claim());
-  EXPECT_FALSE(saveFileStorage(folder / "save", false)->claim());
+  ASSERT_EQ(first->claim(), RunStorage::Claim{});
+  EXPECT_TRUE(saveFileStorage(folder / "save", false)->claim().heldElsewhere);
   first.reset();
-  EXPECT_TRUE(saveFileStorage(folder / "save", false)->claim());
+  EXPECT_EQ(saveFileStorage(folder / "save", false)->claim(), RunStorage::Claim{});
 }
 
 std::string contentsOf(const std::string& path) {
@@ -154,7 +154,7 @@ TEST(SaveFile, KeepsTheRunWhereItsLinkPoints) {
   fs::create_directory(folder / "synced");
   fs::create_symlink("synced/run", folder / "save");
   const auto storage = saveFileStorage(folder / "save", false);
-  ASSERT_TRUE(storage->claim());
+  ASSERT_EQ(storage->claim(), RunStorage::Claim{});
   EXPECT_EQ(storage->where(), folder / "save");
   for (const std::string run : {"first run", "after a death"}) {
     ASSERT_EQ(storage->write(run), std::nullopt);

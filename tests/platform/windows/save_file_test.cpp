@@ -28,7 +28,7 @@ TEST(WindowsSaveFile, KeepsTheRunInAFolderNamedInAnyScript) {
   const std::string file = folder + "\\" + kChinese + "\\save";
   {
     const std::unique_ptr<RunStorage> storage = saveFileStorage(file, true);
-    ASSERT_TRUE(storage->claim());
+    ASSERT_EQ(storage->claim(), RunStorage::Claim{});
     EXPECT_EQ(storage->write("kept\n"), std::nullopt);
     EXPECT_TRUE(exists(file));
     EXPECT_EQ(storage->read().text, "kept\n");
