@@ -13,7 +13,7 @@ target_link_options(quillmarrow PRIVATE
   -sASYNCIFY
   -sENVIRONMENT=web
   -sALLOW_MEMORY_GROWTH
-  "-sEXPORTED_FUNCTIONS=_main,_malloc,_free"
+  "-sEXPORTED_FUNCTIONS=_main,_malloc,_free,_quillmarrow_check_run,_quillmarrow_longest_run_file"
   "--pre-js=${PROJECT_SOURCE_DIR}/web/bridge.js")
 set_property(TARGET quillmarrow APPEND PROPERTY LINK_DEPENDS "${PROJECT_SOURCE_DIR}/web/bridge.js")
 

@@ -1,6 +1,6 @@
 // The page side of the game, bundled into quillmarrow.js: the transcript, the input line, the
-// title, the tick of the map and the end. The game calls Module.page (src/platform/web/page.cpp);
-// the player sends lines from the form.
+// title, the tick of the map, the end, and the kept run as a file to download or load. The game
+// calls Module.page (src/platform/web/page.cpp); the player sends lines from the form.
 Module.page = (() => {
   const log = document.getElementById("log");
   const form = document.getElementById("answer");
@@ -11,6 +11,91 @@ Module.page = (() => {
   let waiting = null; // the game's wait for the next line
   let picture = null; // the picture being drawn
   let audio = null; // made at the first key press, as browsers allow sound only then
+  let holdsRun = false; // whether this page's game holds the kept run (not a second tab's)
+  const key = "quillmarrow.save";
+
+  const notice = (text) => {
+    const paragraph = document.createElement("p");
+    paragraph.textContent = text;
+    notices.append(paragraph);
+  };
+
+  // A text for the game, in memory it frees; 0 for none.
+  const toGame = (text) => {
+    if (text === null || text === undefined) return 0;
+    const size = lengthBytesUTF8(text) + 1;
+    const copy = _malloc(size);
+    stringToUTF8(text, copy, size);
+    return copy;
+  };
+
+  // ---- The run as a file: the same text a save file holds on a desktop, so a run can move
+  // between this page and a terminal (quillmarrow --save FILE) or another browser.
+  document.getElementById("download-run").addEventListener("click", () => {
+    let text = null;
+    try {
+      text = localStorage.getItem(key);
+    } catch (error) {
+      notice(`This browser's storage cannot be read (${error.name ?? error}): there is no run to download`);
+      return;
+    }
+    if (text === null) {
+      notice("No run is kept in this browser yet: it is kept each time your character comes back to the town");
+      return;
+    }
+    const link = document.createElement("a");
+    link.href = URL.createObjectURL(new Blob([text], { type: "application/octet-stream" }));
+    link.download = "quillmarrow.save";
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+  });
+
+  const runFile = document.getElementById("run-file");
+  const confirmLoad = document.getElementById("confirm-load");
+  let loading = null; // the text of a whole run waiting for the player's word
+  document.getElementById("load-run").addEventListener("click", () => runFile.click());
+  runFile.addEventListener("change", async () => {
+    const file = runFile.files[0];
+    runFile.value = "";
+    if (!file) return;
+    if (!holdsRun) {
+      notice("Another tab plays the run kept in this browser: load the run there");
+      return;
+    }
+    // Through the game's own reader, as a save file is read at the start of a game.
+    const text = await file.slice(0, _quillmarrow_longest_run_file()).text();
+    const copy = toGame(text);
+    const answer = _quillmarrow_check_run(copy, lengthBytesUTF8(text));
+    _free(copy);
+    const verdict = UTF8ToString(answer);
+    _free(answer);
+    if (verdict[0] === ">") {
+      notice(`${file.name} was written by a newer version of Quillmarrow: it is not loaded, and the run kept here stays as it is`);
+    } else if (verdict[0] !== "+") {
+      notice(`${file.name} is damaged (${verdict.slice(1)}): it is not loaded, and the run kept here stays as it is`);
+    } else {
+      loading = text;
+      document.getElementById("load-question").textContent =
+        `Load ${verdict.slice(1)} from ${file.name}? The run takes the place of the one kept in this browser, and the page starts again.`;
+      confirmLoad.hidden = false;
+      document.getElementById("load-yes").focus();
+    }
+  });
+  document.getElementById("load-yes").addEventListener("click", () => {
+    try {
+      localStorage.setItem(key, loading);
+    } catch (error) {
+      notice(`The run cannot be kept in this browser (${error.name ?? error}): it is not loaded`);
+      confirmLoad.hidden = true;
+      return;
+    }
+    location.reload();
+  });
+  document.getElementById("load-no").addEventListener("click", () => {
+    loading = null;
+    confirmLoad.hidden = true;
+    line.focus();
+  });
 
   form.addEventListener("submit", (event) => {
     event.preventDefault();
@@ -36,21 +121,17 @@ Module.page = (() => {
   document.getElementById("again").addEventListener("click", () => location.reload());
   line.focus();
 
-  const key = "quillmarrow.save";
   return {
-    // A text for the game, in memory it frees; 0 for none.
-    toGame(text) {
-      if (text === null || text === undefined) return 0;
-      const size = lengthBytesUTF8(text) + 1;
-      const copy = _malloc(size);
-      stringToUTF8(text, copy, size);
-      return copy;
-    },
+    toGame,
     // The run for this page alone while it stays open, where the browser has locks.
     claimRun() {
-      if (!navigator.locks) return Promise.resolve(1);
+      if (!navigator.locks) {
+        holdsRun = true;
+        return Promise.resolve(1);
+      }
       return new Promise((resolve) => {
         navigator.locks.request(key, { ifAvailable: true }, (lock) => {
+          holdsRun = Boolean(lock);
           resolve(lock ? 1 : 0);
           return lock ? new Promise(() => {}) : undefined;
         });
@@ -111,11 +192,7 @@ Module.page = (() => {
       tone.start();
       tone.stop(audio.currentTime + 0.01);
     },
-    notice(text) {
-      const paragraph = document.createElement("p");
-      paragraph.textContent = text;
-      notices.append(paragraph);
-    },
+    notice,
     seedInAddress() {
       return new URLSearchParams(location.search).get("seed");
     },

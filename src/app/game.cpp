@@ -4,6 +4,7 @@
 
 #include "app/end_screen.h"
 #include "app/kept_run.h"
+#include "app/saved_run.h"
 #include "art/pictures.h"
 #include "core/context.h"
 #include "core/death.h"
@@ -61,8 +62,7 @@ void arriveInSandpoint(Context& context) {
 // A run kept from an earlier session is offered before the title screen; true to carry it on.
 bool carryOn(Context& context, const GameState& kept) {
   Console& console = context.console;
-  console.line(kept.PlayerName, " the ", kept.PlayerRace, " ", kept.PlayerClass,
-               " is still in Sandpoint.");
+  console.line(whoseRun(kept), " is still in Sandpoint.");
   if (menu(context, "Carry on (C) Start a new game (N)", "CN") == 'C') return true;
   console.line(kept.PlayerName, "'s run is kept until your new character reaches Sandpoint.");
   return false;

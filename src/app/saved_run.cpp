@@ -410,6 +410,12 @@ std::span<const SavedVariable> savedVariables() {
   return kVariables;
 }
 
+std::string whoseRun(const GameState& state) {
+  std::string who = state.PlayerName;
+  who.append(" the ").append(state.PlayerRace).append(" ").append(state.PlayerClass);
+  return who;
+}
+
 std::string writeSavedRun(const GameState& state) {
   std::string text = std::string(kHeader) + std::to_string(kSaveFormatVersion) + "\n";
   for (const SavedVariable& variable : kVariables) {

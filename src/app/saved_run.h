@@ -54,6 +54,10 @@ struct SavedRun {
 
 SavedRun readSavedRun(std::string_view text);
 
+// Who a kept run is, as the game names them when it offers the run: "Bob Dragon-Binder the Human
+// Knight".
+std::string whoseRun(const GameState& state);
+
 // One variable as a save carries it: its name, where it stands in the game state, and the values
 // ordinary play can give it.
 struct SavedVariable {

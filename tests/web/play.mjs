@@ -8,12 +8,16 @@
 // - reloaded at the town menu, the page offers to carry on, and carrying on shows the same
 //   status report; a second tab meanwhile leaves the run to the first; a damaged run is set
 //   aside without replacing one set aside before;
+// - the run as a file: downloaded at the town menu, it is byte for byte the native program's save
+//   of the same play, and it plays on in the native program as in the page; a native save loaded
+//   into the page plays on as in the native program; a damaged file is refused with one line;
 // - the figures: the site's size gzipped, the time to the first line (median of five cold
 //   loads), the time from Enter to the next text.
 //
 // Usage: node play.mjs SITE_FOLDER NATIVE_PROGRAM ANSWERS_FILE
 import { execFileSync } from "node:child_process";
-import { readFileSync, readdirSync } from "node:fs";
+import { copyFileSync, existsSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
 import { createServer } from "node:http";
 import { extname, join } from "node:path";
 import { gzipSync } from "node:zlib";
@@ -48,8 +52,8 @@ const browser = await puppeteer.launch({
 });
 
 // A page of a context of its own (its own storage), with its console watched for errors.
-async function openPage(path, prepare = async () => {}) {
-  const context = await browser.createBrowserContext();
+async function openPage(path, prepare = async () => {}, contextOptions = {}) {
+  const context = await browser.createBrowserContext(contextOptions);
   const page = await context.newPage();
   await prepare(page);
   page.on("console", (message) => {
@@ -190,6 +194,69 @@ await damaged.reload();
 await damaged.waitForFunction(() => document.getElementById("notices").textContent.includes("is damaged"), { polling: 10 });
 const setAside = await damaged.evaluate(() => ["", ".damaged", ".damaged.2"].map((name) => localStorage.getItem("quillmarrow.save" + name)));
 check(JSON.stringify(setAside) === JSON.stringify([null, "older", "not a save\n"]), `the damaged runs were left as ${JSON.stringify(setAside)}`);
+
+// ---- The run as a file, between the page and the terminal -----------------------------------
+const work = mkdtempSync(join(tmpdir(), "quillmarrow-runs-"));
+const [toTheTown, afterIt] = [answers.slice(0, 21), answers.slice(21)];
+const asInput = (lines) => lines.map((line) => line + "\n").join("");
+const terminalSave = join(work, "terminal.save");
+execFileSync(native, ["--seed", "7", "--save", terminalSave], { input: asInput(toTheTown) });
+// The native program carrying on the run of `file` (a copy of it) with the rest of the answers.
+const playedOnNatively = (file) => {
+  const copy = join(work, "played-on.save");
+  copyFileSync(file, copy);
+  return execFileSync(native, ["--seed", "7", "--save", copy], { input: asInput(["C", ...afterIt]) }).toString();
+};
+// The page carrying on the run it keeps, to the end of the game.
+async function playedOnInThePage(page) {
+  await answer(page, ["C", ...afterIt]);
+  await page.waitForSelector("#end:not([hidden])", { timeout: 30000 });
+  return transcript(page);
+}
+async function chooseRunFile(page, file) {
+  const [chooser] = await Promise.all([page.waitForFileChooser(), page.click("#load-run")]);
+  await chooser.accept([file]);
+}
+
+// From the page to the terminal.
+const moving = await openPage("?seed=7", async () => {}, { downloadBehavior: { policy: "allow", downloadPath: work } });
+await answer(moving, toTheTown);
+await atTheTownMenu(moving);
+await moving.click("#download-run");
+const downloaded = join(work, "quillmarrow.save");
+for (let wait = 0; wait < 500 && !existsSync(downloaded); ++wait) await new Promise((done) => setTimeout(done, 10));
+check(existsSync(downloaded) && readFileSync(downloaded).equals(readFileSync(terminalSave)),
+      "the run downloaded from the page is not the native program's save of the same play");
+await moving.reload();
+const pageOn = await playedOnInThePage(moving);
+check(existsSync(downloaded) && pageOn === playedOnNatively(downloaded),
+      "the downloaded run plays on otherwise in the native program than in the page");
+
+// From the terminal to the page: asked first, then played on.
+const loading = await openPage("?seed=7");
+await loading.waitForFunction(() => Module.page.isWaiting(), { polling: 10 });
+await chooseRunFile(loading, terminalSave);
+await loading.waitForSelector("#confirm-load:not([hidden])");
+const question = await loading.$eval("#load-question", (element) => element.textContent);
+const saved = (name) => readFileSync(terminalSave).toString().match(new RegExp(`^${name}=(.*)$`, "m"))[1];
+const who = `${saved("PlayerName")} the ${saved("PlayerRace")} ${saved("PlayerClass")}`;
+check(question === `Load ${who} from terminal.save? The run takes the place of the one kept in this browser, and the page starts again.`,
+      `loading a run asked ${JSON.stringify(question)}`);
+await Promise.all([loading.waitForNavigation(), loading.click("#load-yes")]);
+check((await playedOnInThePage(loading)) === playedOnNatively(terminalSave),
+      "the native program's run plays on otherwise in the page");
+
+// A damaged file is told in one line and not loaded.
+const flipped = join(work, "flipped.save");
+writeFileSync(flipped, readFileSync(terminalSave).toString().replace("Quillmarrow save 1", "Quillmarrow save 3"));
+await chooseRunFile(loading, flipped);
+await loading.waitForFunction(() => document.getElementById("notices").textContent.includes("flipped.save"), { polling: 10 });
+const told = await loading.$$eval("#notices p", (all) => all.map((p) => p.textContent));
+check(told.length === 1 && told[0] === "flipped.save is damaged (its checksum does not match its contents): it is not loaded, and the run kept here stays as it is",
+      `a damaged run file was told as ${JSON.stringify(told)}`);
+check(await loading.$eval("#confirm-load", (element) => element.hidden), "a damaged run file was offered to load");
+check((await loading.evaluate(() => localStorage.getItem("quillmarrow.save"))) === null, "a damaged run file was kept");
+rmSync(work, { recursive: true });
 
 await browser.close();
 server.close();

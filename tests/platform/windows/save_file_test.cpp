@@ -47,6 +47,25 @@ TEST(WindowsSaveFile, KeepsTheRunInAFolderNamedInAnyScript) {
   EXPECT_TRUE(RemoveDirectoryW(wideFromUtf8(folder).c_str())) << "something was left behind";
 }
 
+// A lock file that cannot be written (read-only, or another user's) locks the run all the same.
+TEST(WindowsSaveFile, AReadOnlyLockFileStillLocks) {
+  wchar_t temporary[MAX_PATH + 1] = {};
+  ASSERT_GT(GetTempPathW(MAX_PATH + 1, temporary), 0u);
+  const std::string file =
+      utf8FromWide(temporary) + "quillmarrow-locked-" + std::to_string(GetCurrentProcessId());
+  const std::wstring lock = wideFromUtf8(file + ".lock");
+  CloseHandle(CreateFileW(lock.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                          FILE_ATTRIBUTE_READONLY, nullptr));
+  ASSERT_NE(GetFileAttributesW(lock.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+  {
+    const std::unique_ptr<RunStorage> first = saveFileStorage(file, false);
+    EXPECT_EQ(first->claim(), RunStorage::Claim{});
+    EXPECT_TRUE(saveFileStorage(file, false)->claim().heldElsewhere);
+  }
+  SetFileAttributesW(lock.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_TRUE(DeleteFileW(lock.c_str()));
+}
+
 // A reason stands in brackets in the middle of a line: no line end, no full stop.
 TEST(WindowsSaveFile, ReasonsAreWordsWithoutTheSystemsFullStop) {
   for (const DWORD error : {ERROR_ACCESS_DENIED, ERROR_INVALID_NAME, ERROR_DISK_FULL}) {
