@@ -127,29 +127,6 @@ TEST(WholeGame, ADeathInPlayReachesTheEndScreenWithNothingOfARefusedCharacter) {
   h.expectAllDrawsUsed();
 }
 
-// Input typed at a terminal: each read hands over one line, and notes what the screen showed
-// while the game waited for it.
-class TypedLines final : public InputSource {
- public:
-  TypedLines(std::string text, const CapturedOutput& screen)
-      : text_(std::move(text)), screen_(screen) {}
-  std::size_t readSome(char* buffer, std::size_t size) override {
-    screenAtEachWait.push_back(screen_.text());
-    const std::size_t newline = text_.find('\n', position_);
-    const std::size_t end = newline == std::string::npos ? text_.size() : newline + 1;
-    const std::size_t count = std::min(size, end - position_);
-    text_.copy(buffer, count, position_);
-    position_ += count;
-    return count;
-  }
-  std::vector<std::string> screenAtEachWait;
-
- private:
-  std::string text_;
-  std::size_t position_ = 0;
-  const CapturedOutput& screen_;
-};
-
 std::string linesUpTo(const std::string& text, std::size_t count) {
   std::size_t end = 0;
   for (std::size_t line = 0; line < count; ++line)
@@ -165,8 +142,10 @@ TEST(WholeGame, OutputIsHandedOverOnlyWhenTheGameMustWait) {
   piped.playWholeGame();
   EXPECT_LE(piped.writes(), 3);
 
+  // Typed at a terminal: each read hands over one line.
   CapturedOutput screen;
-  TypedLines typed(input, screen);
+  ScriptedInput lines(input, ScriptedInput::kLineByLine);
+  WatchedInput typed(lines, &screen);
   Console console(typed, screen);
   ScriptedRandom random(draws);
   RecordingPlatform platform;

@@ -25,28 +25,10 @@ struct Kept {
   KeptRun run{storage, [this](std::string_view notice) { notices.emplace_back(notice); }};
 };
 
+// A character as creation makes one, at the hub.
 GameState aCharacter() {
-  GameState state;
-  state.PlayerStrength = state.PlayerIntellect = state.PlayerBrawn = 8;
-  state.PlayerRace = "Human";
-  state.RaceExplanation =
-      "Man is a race of seafaring pirates and raiders. They excell at fighting, and love alcohol.";
-  state.PlayerFirstName = "Bob";
-  state.PlayerLastNameFirst = "Dragon-";
-  state.PlayerLastNameSecond = "Face";
-  state.PlayerName = "Bob Dragon-Face";
-  state.Pronoun = "his";
-  state.PronounFirst = "he";
-  state.PlaceFirst = "Stock";
-  state.PlaceSecond = "holm";
-  state.Place = "Stockholm";
-  state.Event = "he lost his leg to a mischievous whale";
-  state.PlayerClass = "Knight";
-  state.PrimaryAbility = "Slash";
-  state.SecondaryAbility = "Bash";
-  state.Weapon = "Sharp Sword";
-  state.RaceChoice = "W";
-  return state;
+  static const GameState kept = aKeptRun();
+  return kept;
 }
 
 TEST(KeptRun, KeepsTheRunWhenItChangesAndForgetsItAtDeath) {
@@ -167,35 +149,14 @@ TEST(KeptRun, AFailedWriteIsToldOnceAndLeavesTheRunKeptBefore) {
 
 // ---- Through the game routine ---------------------------------------------------------------
 
-// The random player's answers, each recorded; the input ends early once `stop` says so.
-struct RecordedAnswers final : InputSource {
-  RecordedAnswers(QuestionBot& bot, std::function<bool()> stop) : bot(bot), stop(std::move(stop)) {}
-  std::size_t readSome(char* buffer, std::size_t size) override {
-    if (stop && stop()) return 0;
-    const std::size_t got = bot.readSome(buffer, size);
-    lines.emplace_back(buffer, got);
-    return got;
-  }
-  QuestionBot& bot;
-  std::function<bool()> stop;
-  std::vector<std::string> lines;
-};
-
-struct Played {
-  std::string output;
-  std::vector<std::string> answers;
-  std::vector<int> draws;
-};
-
 // A random game of `seed`; with `keptRuns`, it stops at the hub after that many runs were kept.
-Played playRandomly(unsigned seed, MemoryStorage& storage, int keptRuns = 0) {
-  CapturedOutput screen;
-  QuestionBot bot(seed, 600, false, screen);
-  RecordedAnswers input(bot, [&] { return keptRuns > 0 && storage.writes() >= keptRuns; });
-  SeededRandom draws(seed);
+RandomGame playRandomly(unsigned seed, MemoryStorage& storage, int keptRuns = 0) {
   KeptRun keptRun(storage, [](std::string_view) {});
-  std::string output = playWithBot(bot, screen, draws, &keptRun, &input);
-  return {std::move(output), input.lines, draws.results()};
+  RandomGameOptions options;
+  options.answers = 600;
+  options.keptRun = &keptRun;
+  options.stop = [&storage, keptRuns] { return keptRuns > 0 && storage.writes() >= keptRuns; };
+  return playRandomGame(seed, options);
 }
 
 // A run kept at the hub and carried on in a new session plays on exactly as the same game
@@ -204,9 +165,9 @@ TEST(KeptRun, AResumedRunPlaysOnExactlyAsIfNeverLeft) {
   bool pastMidnight = false;  // a run kept with the clock past 24, before the hub wraps it
   for (const auto& [seed, keptRuns] : {std::pair{3u, 2}, {2u, 5}, {8u, 10}, {11u, 30}}) {
     MemoryStorage unused;
-    const Played whole = playRandomly(seed, unused);
+    const RandomGame whole = playRandomly(seed, unused);
     MemoryStorage storage;
-    const Played before = playRandomly(seed, storage, keptRuns);
+    const RandomGame before = playRandomly(seed, storage, keptRuns);
     ASSERT_EQ(storage.writes(), keptRuns) << seed;
     pastMidnight = pastMidnight || readSavedRun(*storage.text).state.ClockHour > 24;
     ASSERT_EQ(whole.output.substr(0, before.output.size()), before.output) << seed;

@@ -38,11 +38,11 @@ const std::vector<std::string>& keptTexts() {
   static const std::vector<std::string> texts = [] {
     MemoryStorage storage;
     for (unsigned seed = 1; seed <= 8; ++seed) {
-      CapturedOutput screen;
-      QuestionBot bot(seed, 2000, false, screen);
-      SeededRandom random(seed);
       KeptRun keptRun(storage, [](std::string_view) {});
-      playWithBot(bot, screen, random, &keptRun);
+      RandomGameOptions options;
+      options.answers = 2000;
+      options.keptRun = &keptRun;
+      playRandomGame(seed, options);
     }
     return storage.written();
   }();

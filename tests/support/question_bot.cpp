@@ -1,6 +1,8 @@
 #include "support/question_bot.h"
 
 #include "app/game.h"
+#include "app/saved_run.h"
+#include "support/memory_storage.h"
 
 #include <algorithm>
 #include <array>
@@ -88,14 +90,28 @@ std::size_t QuestionBot::readSome(char* buffer, std::size_t size) {
   return count;
 }
 
-std::string playWithBot(QuestionBot& bot, CapturedOutput& screen, RandomSource& random,
-                        KeptRun* keptRun, InputSource* input) {
+RandomGame playRandomGame(unsigned seed, const RandomGameOptions& options) {
+  CapturedOutput screen;
+  QuestionBot bot(seed, options.answers, options.refusals, screen);
+  WatchedInput input(bot, nullptr, options.stop);
+  SeededRandom random(seed);
   RecordingPlatform platform;
-  Console console(input ? *input : bot, screen);
+  Console console(input, screen);
   console.observeQuestions(&bot);
-  runGame(console, random, platform, keptRun);
+  runGame(console, random, platform, options.keptRun);
   console.flush();
-  return screen.text();
+  return {screen.text(), std::move(input.reads), random.results(), bot.mismatches(),
+          bot.questions()};
+}
+
+GameState aKeptRun(unsigned seed) {
+  MemoryStorage storage;
+  KeptRun keptRun(storage, [](std::string_view) {});
+  RandomGameOptions options;
+  options.keptRun = &keptRun;
+  options.stop = [&storage] { return storage.writes() > 0; };
+  playRandomGame(seed, options);
+  return readSavedRun(storage.written().at(0)).state;
 }
 
 }  // namespace qm::testing

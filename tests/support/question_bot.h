@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <random>
 #include <set>
 #include <string>
@@ -69,10 +70,25 @@ class SeededRandom final : public RandomSource {
   std::vector<int> results_;
 };
 
-// A whole game answered by `bot` (through `input`, when given, instead of the bot itself),
-// drawing from `random`, with the run kept in `keptRun` when given. Returns what it showed on
-// `screen`, the bot's own.
-std::string playWithBot(QuestionBot& bot, CapturedOutput& screen, RandomSource& random,
-                        KeptRun* keptRun = nullptr, InputSource* input = nullptr);
+// A whole game of the random player of `seed`, drawing from SeededRandom(seed).
+struct RandomGame {
+  std::string output;
+  std::vector<std::string> answers;  // what each read handed over
+  std::vector<int> draws;
+  std::set<std::string> mismatches;  // as QuestionBot gives them
+  std::set<std::string> questions;
+};
+
+struct RandomGameOptions {
+  int answers = 3000;
+  bool refusals = false;
+  KeptRun* keptRun = nullptr;  // where the run is kept, if anywhere
+  std::function<bool()> stop;  // ends the input early once it says so
+};
+
+RandomGame playRandomGame(unsigned seed, const RandomGameOptions& options = {});
+
+// The first run the random game of `seed` keeps at the hub: a character as creation makes one.
+GameState aKeptRun(unsigned seed = 1);
 
 }  // namespace qm::testing

@@ -10,10 +10,27 @@ ScriptedInput::ScriptedInput(std::string text, std::size_t chunk)
     : text_(std::move(text)), chunk_(chunk) {}
 
 std::size_t ScriptedInput::readSome(char* buffer, std::size_t size) {
-  const std::size_t count = std::min({size, chunk_, text_.size() - position_});
+  std::size_t chunk = chunk_;
+  if (chunk == kLineByLine) {
+    const std::size_t newline = text_.find('\n', position_);
+    chunk = newline == std::string::npos ? text_.size() - position_ : newline + 1 - position_;
+  }
+  const std::size_t count = std::min({size, chunk, text_.size() - position_});
   std::memcpy(buffer, text_.data() + position_, count);
   position_ += count;
   return count;
+}
+
+WatchedInput::WatchedInput(InputSource& input, const CapturedOutput* screen,
+                           std::function<bool()> stop)
+    : input_(input), screen_(screen), stop_(std::move(stop)) {}
+
+std::size_t WatchedInput::readSome(char* buffer, std::size_t size) {
+  if (stop_ && stop_()) return 0;
+  if (screen_) screenAtEachWait.push_back(screen_->text());
+  const std::size_t got = input_.readSome(buffer, size);
+  reads.emplace_back(buffer, got);
+  return got;
 }
 
 void CapturedOutput::write(std::string_view bytes) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -20,9 +21,11 @@ struct ScriptError : std::logic_error {
 };
 
 // Input typed in advance. `chunk` limits how much one read hands over, to exercise lines that
-// arrive in pieces.
+// arrive in pieces; kLineByLine hands over one line a read, as a terminal does.
 class ScriptedInput final : public InputSource {
  public:
+  static constexpr std::size_t kLineByLine = 0;
+
   explicit ScriptedInput(std::string text, std::size_t chunk = 1 << 16);
   std::size_t readSome(char* buffer, std::size_t size) override;
 
@@ -61,6 +64,23 @@ class ScriptedRandom final : public RandomSource {
   std::vector<int> results_;
   std::size_t next_ = 0;
   int seeds_ = 0;
+};
+
+// Another input, watched: what each read handed over and, with a screen, what the screen showed
+// while the game waited for it. The input ends early once `stop`, when given, says so.
+class WatchedInput final : public InputSource {
+ public:
+  explicit WatchedInput(InputSource& input, const CapturedOutput* screen = nullptr,
+                        std::function<bool()> stop = {});
+  std::size_t readSome(char* buffer, std::size_t size) override;
+
+  std::vector<std::string> reads;
+  std::vector<std::string> screenAtEachWait;
+
+ private:
+  InputSource& input_;
+  const CapturedOutput* screen_;
+  std::function<bool()> stop_;
 };
 
 class RecordingPlatform final : public Platform {
