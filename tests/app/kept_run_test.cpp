@@ -63,7 +63,7 @@ TEST(KeptRun, SetsADamagedRunAsideSaysWhyAndStartsAfresh) {
   damaged[30] ^= 1;
   kept.storage.text = damaged;
   EXPECT_EQ(kept.run.open(), std::nullopt);
-  EXPECT_EQ(kept.storage.aside, damaged);
+  EXPECT_EQ(kept.storage.setAsideRuns["the save.damaged"], damaged);
   ASSERT_EQ(kept.notices.size(), 1u);
   EXPECT_EQ(kept.notices[0],
             "the run in the save is damaged (its checksum does not match its contents): it is "

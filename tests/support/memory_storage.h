@@ -1,22 +1,28 @@
 #pragma once
 
+#include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/run_storage.h"
 
 namespace qm::testing {
 
-// A kept run in memory, for the tests: every text written is recorded, and every call can be
-// made to fail as a real storage fails.
+// A kept run in memory, for the tests: it keeps and sets aside runs as a save file does (the
+// storage contract checks both alike), records every text written, and each call can be made to
+// fail as a real storage fails. Whether another game holds it is the test's to say.
 struct MemoryStorage final : RunStorage {
   std::string where() const override { return "the save"; }
   Claim claim() override { return {.heldElsewhere = heldElsewhere, .error = claimError}; }
   Stored read() override {
-    ++reads;
-    return {.found = text.has_value(), .text = text.value_or(""), .error = readError};
+    const std::string kept = text.value_or("");
+    return {.found = text.has_value(),
+            .text = kept.substr(0, std::min(kept.size(), kLargestSave + 1)),
+            .error = readError};
   }
   std::optional<std::string> write(std::string_view written) override {
     if (writeError) return writeError;
@@ -25,10 +31,12 @@ struct MemoryStorage final : RunStorage {
     return std::nullopt;
   }
   SetAside setAside() override {
-    if (asideError) return {.name = "", .error = asideError};
-    aside = text;
-    text.reset();
-    return {.name = "the save.damaged", .error = std::nullopt};
+    const auto taken = [this](const std::string& name) { return setAsideRuns.contains(name); };
+    const auto move = [this](const std::string& name) {
+      if (!asideError) setAsideRuns[name] = std::exchange(text, std::nullopt).value_or("");
+      return asideError;
+    };
+    return setAsideUnderAFreeName(where(), taken, move);
   }
   std::optional<std::string> remove() override {
     if (!removeError) text.reset();
@@ -39,15 +47,14 @@ struct MemoryStorage final : RunStorage {
   const std::vector<std::string>& written() const { return written_; }
   int writes() const { return static_cast<int>(written_.size()); }
 
-  std::optional<std::string> text;  // the run kept now
-  std::optional<std::string> aside;
+  std::optional<std::string> text;                  // the run kept now
+  std::map<std::string, std::string> setAsideRuns;  // by the names they were set aside under
   bool heldElsewhere = false;
   std::optional<std::string> claimError;
   std::optional<std::string> readError;
   std::optional<std::string> writeError;
   std::optional<std::string> asideError;
   std::optional<std::string> removeError;
-  int reads = 0;
 
  private:
   std::vector<std::string> written_;

@@ -12,7 +12,6 @@
 #include <string>
 
 #include "app/run_storage.h"
-#include "app/saved_run.h"
 #include "app/system.h"
 
 namespace qm::testing {
@@ -106,45 +105,9 @@ TEST(SaveFile, LeavesAFolderNamedAsTheSaveAlone) {
   EXPECT_TRUE(fs::exists(folder / ".tmp-a1B2c3"));
 }
 
-TEST(SaveFile, IsHeldByOneStorageUntilItIsGone) {
-  const SaveFolder folder;
-  auto first = saveFileStorage(folder / "save", false);
-  ASSERT_EQ(first->claim(), RunStorage::Claim{});
-  EXPECT_TRUE(saveFileStorage(folder / "save", false)->claim().heldElsewhere);
-  first.reset();
-  EXPECT_EQ(saveFileStorage(folder / "save", false)->claim(), RunStorage::Claim{});
-}
-
 std::string contentsOf(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-// Each damaged run keeps a name of its own; none set aside before is replaced, and once every
-// name is taken the run stays where it is.
-TEST(SaveFile, SetsEachDamagedRunAsideUnderANameOfItsOwn) {
-  const SaveFolder folder;
-  const auto storage = saveFileStorage(folder / "save", false);
-  for (const std::string name : {"save.damaged", "save.damaged.2", "save.damaged.3"}) {
-    ASSERT_EQ(storage->write("run for " + name), std::nullopt);
-    const RunStorage::SetAside aside = storage->setAside();
-    EXPECT_EQ(aside.error, std::nullopt) << name;
-    EXPECT_EQ(aside.name, folder / name);
-    EXPECT_FALSE(storage->read().found);
-  }
-  for (const std::string name : {"save.damaged", "save.damaged.2", "save.damaged.3"}) {
-    EXPECT_EQ(contentsOf(folder / name), "run for " + name);
-  }
-
-  for (int number = 4; number < kMostSetAside; ++number) {
-    folder.put("save.damaged." + std::to_string(number), "older");
-  }
-  ASSERT_EQ(storage->write("the 99th run"), std::nullopt);
-  EXPECT_EQ(storage->setAside().name, folder / "save.damaged.99");
-  ASSERT_EQ(storage->write("the last run"), std::nullopt);
-  EXPECT_EQ(storage->setAside().error, "99 damaged runs stand beside it already");
-  EXPECT_EQ(contentsOf(folder / "save"), "the last run");
-  EXPECT_EQ(contentsOf(folder / "save.damaged.99"), "the 99th run");
 }
 
 // A save kept through a symbolic link is replaced where the link points, also once a death has
@@ -167,23 +130,6 @@ TEST(SaveFile, KeepsTheRunWhereItsLinkPoints) {
   ASSERT_EQ(storage->write("damaged"), std::nullopt);
   EXPECT_EQ(storage->setAside().name, folder / "synced/run.damaged");
   EXPECT_TRUE(fs::is_symlink(folder / "save"));
-}
-
-TEST(SaveFile, ReadsUpToAByteBeyondTheLargestSave) {
-  const SaveFolder folder;
-  const auto storage = saveFileStorage(folder / "save", false);
-  const RunStorage::Stored none = storage->read();
-  EXPECT_FALSE(none.found);
-  EXPECT_FALSE(none.error);
-
-  folder.put("save", "a few bytes\n");
-  EXPECT_EQ(storage->read().text, "a few bytes\n");
-
-  folder.put("save", std::string(kLargestSave + 5000, 'x'));
-  const RunStorage::Stored large = storage->read();
-  EXPECT_TRUE(large.found);
-  EXPECT_FALSE(large.error);
-  EXPECT_EQ(large.text.size(), kLargestSave + 1);
 }
 
 // Reading /proc/self/mem from its start fails with EIO, as page 0 is never mapped: a regular
