@@ -32,7 +32,8 @@ void printTitleScreen(Console& console) {
 }
 
 // Start-up, also the target of a restart: a fresh seed, the title, every variable at its
-// initial value, new stats and the title screen.
+// initial value (the achievements at 0 among them, so a refused character keeps none), new
+// stats and the title screen.
 void startUp(Context& context) {
   context.random.reseed();
   context.platform.setWindowTitle("Quillmarrow");
@@ -85,9 +86,6 @@ bool carryOn(Context& context, const GameState& kept) {
     startUp(context);
   } while (!createCharacter(context));
   context.console.pause();
-  context.state.AchievementHooligans = 0;
-  context.state.AchievementBlastwright = 0;
-  context.state.AchievementGotAway = 0;
   arriveInSandpoint(context);
   runHub(context);
 }
@@ -119,6 +117,13 @@ int runGame(Console& console, RandomSource& random, Platform& platform, KeptRun*
     return kOutputFailedStatus;
   }
   return 0;
+}
+
+int runGameKeepingTheRun(Console& console, RandomSource& random, Platform& platform,
+                         RunStorage* storage, const std::function<void(std::string_view)>& notice) {
+  if (!storage) return runGame(console, random, platform);
+  KeptRun keptRun(*storage, notice);
+  return runGame(console, random, platform, &keptRun);
 }
 
 }  // namespace qm

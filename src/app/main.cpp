@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "app/game.h"
-#include "app/kept_run.h"
 #include "app/options.h"
 #include "app/system.h"
 #include "core/console.h"
@@ -36,17 +35,18 @@ int play(qm::InputSource& input, qm::OutputSink& output, const qm::CommandLine& 
   qm::ConsolePlatform platform(console);
   qm::CLibraryRandom random(commandLine.seed);
   const std::unique_ptr<qm::RunStorage> storage = runStorage(commandLine);
-  if (!storage) return qm::runGame(console, random, platform);
-  qm::KeptRun keptRun(*storage, [](std::string_view notice) {
-    std::cerr << "quillmarrow: " << notice << '\n' << std::flush;
-  });
-  return qm::runGame(console, random, platform, &keptRun);
+  return qm::runGameKeepingTheRun(console, random, platform, storage.get(),
+                                  [](std::string_view notice) {
+                                    std::cerr << "quillmarrow: " << notice << '\n' << std::flush;
+                                  });
 }
 
 // A terminal gets its long lines broken between words; piped output is left exactly as written.
 int playOnStandardStreams(const qm::CommandLine& commandLine) {
-  qm::StandardInput input;
-  qm::StandardOutput output;
+  const std::unique_ptr<qm::InputSource> standardInput = qm::standardInput();
+  const std::unique_ptr<qm::OutputSink> standardOutput = qm::standardOutput();
+  qm::InputSource& input = *standardInput;
+  qm::OutputSink& output = *standardOutput;
   if (!qm::standardOutputIsTerminal()) return play(input, output, commandLine);
   qm::TerminalWidth width;
   qm::WrappingOutput screen(output, [&width] { return width.columns(); });

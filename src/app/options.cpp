@@ -7,6 +7,7 @@
 #include <ostream>
 #include <utility>
 
+#include "app/game.h"
 #include "app/version.h"
 
 namespace qm {
@@ -39,7 +40,6 @@ static_assert(std::numeric_limits<unsigned>::max() == 4294967295u,
               "the usage text and the seed error name the largest seed");
 
 constexpr int kStatusUsageError = 2;
-constexpr int kStatusOutputFailed = 1;
 
 CommandLine only(CommandLine::Action action, std::string error = {}) {
   CommandLine commandLine;
@@ -136,7 +136,7 @@ std::optional<int> answerWithoutPlaying(const CommandLine& commandLine, std::ost
   const int error = errno;
   err << "quillmarrow: cannot write the output"
       << (error ? std::string(": ") + std::strerror(error) : "") << '\n';
-  return kStatusOutputFailed;
+  return kOutputFailedStatus;
 }
 
 }  // namespace qm

@@ -287,13 +287,6 @@ std::string valueOf(const GameState& state, const SavedVariable& variable) {
       variable.member);
 }
 
-bool isWord(std::string_view text) {
-  return !text.empty() && text.size() <= Console::kMaxLineLength &&
-         std::none_of(text.begin(), text.end(), [](char c) {
-           return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\n';
-         });
-}
-
 // Sets the variable from its written value; the reason it cannot, otherwise.
 std::optional<std::string> setValue(GameState& state, const SavedVariable& variable,
                                     std::string_view written) {
@@ -301,8 +294,9 @@ std::optional<std::string> setValue(GameState& state, const SavedVariable& varia
   if (std::holds_alternative<std::string GameState::*>(variable.member)) {
     const std::optional<std::string> value = unescaped(written);
     if (!value) return "'" + name + "' is not escaped as this format escapes";
-    const bool fits = variable.rule == Rule::Word         ? isWord(*value)
-                      : variable.rule == Rule::WordOrNone ? value->empty() || isWord(*value)
+    const bool fits = variable.rule == Rule::Word ? Console::isWord(*value)
+                      : variable.rule == Rule::WordOrNone
+                          ? value->empty() || Console::isWord(*value)
                                                           : value->size() <= kLongestLine;
     if (!fits) return "'" + name + "' is not a value the game gives it";
     state.*std::get<std::string GameState::*>(variable.member) = *value;

@@ -11,38 +11,26 @@
 #include "core/console.h"
 #include "core/platform.h"
 
-// What the program needs of the system it runs on, besides the game: its standard streams, its
-// terminal or console window. Each system implements it in a folder of its own under platform/,
-// and the build takes the folder of the system it builds for.
+// What the console program needs of the system it runs on, besides the game: its standard
+// streams, its terminal or console window, its save file. Each desktop system implements it in a
+// folder of its own under platform/, and the build takes the folder of the system it builds for.
+// The web page needs none of it: it has its own entry, console and storage (platform/web/).
 namespace qm {
+
+// The streams are named by the C library's numbers for them (0 standard input, 1 standard
+// output), which every system has; the tests name the ends of a pipe instead.
+inline constexpr int kStandardInput = 0;
+inline constexpr int kStandardOutput = 1;
 
 // Standard input, read as it arrives. A read interrupted by a signal is tried again, and a
 // non-blocking input with nothing in it yet is waited on: only a real end of input (or an input
 // that cannot be read at all) ends it.
-class StandardInput final : public InputSource {
- public:
-  static constexpr int kStandardInput = 0;
-
-  explicit StandardInput(int descriptor = kStandardInput);
-  std::size_t readSome(char* buffer, std::size_t size) override;
-
- private:
-  int descriptor_;
-};
+std::unique_ptr<InputSource> standardInput(int stream = kStandardInput);
 
 // Standard output. A write that cannot be done ends the game: a reader that has gone away is
 // left quietly, any other failure is reported in one line on standard error. Either way the
 // sink throws OutputFailed. A full non-blocking output is waited on.
-class StandardOutput final : public OutputSink {
- public:
-  static constexpr int kStandardOutput = 1;
-
-  explicit StandardOutput(int descriptor = kStandardOutput);
-  void write(std::string_view bytes) override;
-
- private:
-  int descriptor_;
-};
+std::unique_ptr<OutputSink> standardOutput(int stream = kStandardOutput);
 
 // The program's arguments after its name, in UTF-8 (a program can be started with no name at
 // all). POSIX gives them as they are; Windows reads its UTF-16 command line, since the ANSI one
@@ -69,9 +57,6 @@ class TerminalWidth {
   TerminalWidth& operator=(const TerminalWidth&) = delete;
 
   std::size_t columns();
-
- private:
-  std::size_t columns_;
 };
 
 // The console or terminal the game runs in: the window title (set at start-up, the one shown

@@ -8,7 +8,7 @@ namespace qm {
 namespace {
 
 bool separatesWords(char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+  return Console::kWordSeparators.find(c) != std::string_view::npos;
 }
 
 // A line cut at a byte limit may end in the first bytes of a character; those are dropped too,
@@ -26,6 +26,12 @@ void dropCutCharacter(std::string& line) {
 }
 
 }  // namespace
+
+bool Console::isWord(std::string_view text) {
+  return !text.empty() && text.size() <= kMaxLineLength &&
+         text.find_first_of(kWordSeparators) == std::string_view::npos &&
+         text.find('\n') == std::string_view::npos;
+}
 
 Console::Console(InputSource& input, OutputSink& output) : input_(input), output_(output) {}
 

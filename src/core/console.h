@@ -62,6 +62,12 @@ class Console {
  public:
   static constexpr std::size_t kMaxLineLength = 4096;
   static constexpr std::string_view kPausePrompt = "Press Enter to continue . . . ";
+  // What separates the words of a line (besides the line's end).
+  static constexpr std::string_view kWordSeparators = " \t\r\v\f";
+
+  // Whether `text` can be one word of the input: not empty, at most a line long, and with no
+  // separator or line end in it.
+  static bool isWord(std::string_view text);
 
   Console(InputSource& input, OutputSink& output);
   ~Console();

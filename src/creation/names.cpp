@@ -63,10 +63,7 @@ bool nameAsMade(const GameState& state) {
   }
   GameState made = state;
   generateName(made);
-  // A typed name is any one word of an input line.
-  const std::string_view name = state.PlayerName;
-  const bool typed = !name.empty() && name.size() <= Console::kMaxLineLength &&
-                     name.find_first_of(" \t\r\v\f\n") == std::string_view::npos;
+  const bool typed = Console::isWord(state.PlayerName);  // any one word of an input line
   return state.PlayerFirstName == made.PlayerFirstName &&
          state.PlayerLastNameFirst == made.PlayerLastNameFirst &&
          state.PlayerLastNameSecond == made.PlayerLastNameSecond &&

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <memory>
 #include <string>
 
 namespace qm {
@@ -43,33 +44,57 @@ void prepareStandardStreams() {
   }
 }
 
-StandardInput::StandardInput(int descriptor) : descriptor_(descriptor) {}
+namespace {
 
-std::size_t StandardInput::readSome(char* buffer, std::size_t size) {
-  while (true) {
-    const ssize_t got = ::read(descriptor_, buffer, size);
-    if (got >= 0) return static_cast<std::size_t>(got);
-    if (!readyToRetry(errno, descriptor_, POLLIN)) return 0;  // unreadable: counts as ended
-  }
-}
+class DescriptorInput final : public InputSource {
+ public:
+  explicit DescriptorInput(int descriptor) : descriptor_(descriptor) {}
 
-// A closed pipe must show as EPIPE on the write, not kill the program before it can leave.
-StandardOutput::StandardOutput(int descriptor) : descriptor_(descriptor) {
-  std::signal(SIGPIPE, SIG_IGN);
-}
-
-void StandardOutput::write(std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t put = ::write(descriptor_, bytes.data(), bytes.size());
-    if (put >= 0) {
-      bytes.remove_prefix(static_cast<std::size_t>(put));
-      continue;
+  std::size_t readSome(char* buffer, std::size_t size) override {
+    while (true) {
+      const ssize_t got = ::read(descriptor_, buffer, size);
+      if (got >= 0) return static_cast<std::size_t>(got);
+      if (!readyToRetry(errno, descriptor_, POLLIN)) return 0;  // unreadable: counts as ended
     }
-    const int error = errno;
-    if (readyToRetry(error, descriptor_, POLLOUT)) continue;
-    if (error != EPIPE) reportWriteFailure(error);
-    throw OutputFailed{};
   }
+
+ private:
+  int descriptor_;
+};
+
+class DescriptorOutput final : public OutputSink {
+ public:
+  // A closed pipe must show as EPIPE on the write, not kill the program before it can leave.
+  explicit DescriptorOutput(int descriptor) : descriptor_(descriptor) {
+    std::signal(SIGPIPE, SIG_IGN);
+  }
+
+  void write(std::string_view bytes) override {
+    while (!bytes.empty()) {
+      const ssize_t put = ::write(descriptor_, bytes.data(), bytes.size());
+      if (put >= 0) {
+        bytes.remove_prefix(static_cast<std::size_t>(put));
+        continue;
+      }
+      const int error = errno;
+      if (readyToRetry(error, descriptor_, POLLOUT)) continue;
+      if (error != EPIPE) reportWriteFailure(error);
+      throw OutputFailed{};
+    }
+  }
+
+ private:
+  int descriptor_;
+};
+
+}  // namespace
+
+std::unique_ptr<InputSource> standardInput(int stream) {
+  return std::make_unique<DescriptorInput>(stream);
+}
+
+std::unique_ptr<OutputSink> standardOutput(int stream) {
+  return std::make_unique<DescriptorOutput>(stream);
 }
 
 }  // namespace qm

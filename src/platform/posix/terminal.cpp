@@ -88,7 +88,11 @@ bool standardOutputIsTerminal() {
   return ::isatty(STDOUT_FILENO) == 1;
 }
 
-TerminalWidth::TerminalWidth() : columns_(queryColumns()) {
+// The width last read, read again after a resize.
+std::size_t knownColumns = 0;
+
+TerminalWidth::TerminalWidth() {
+  knownColumns = queryColumns();
   handleSignal(SIGWINCH, noteResize);
 }
 
@@ -99,9 +103,9 @@ TerminalWidth::~TerminalWidth() {
 std::size_t TerminalWidth::columns() {
   if (terminalResized != 0) {
     terminalResized = 0;
-    columns_ = queryColumns();
+    knownColumns = queryColumns();
   }
-  return columns_;
+  return knownColumns;
 }
 
 ConsolePlatform::ConsolePlatform(Console& console)

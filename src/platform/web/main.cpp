@@ -1,13 +1,13 @@
 // The game in a web page: the same game routine as the console program, with the page for its
 // console and its platform, the browser's storage for its kept run, and `?seed=N` in the address
-// for `--seed N`.
+// for `--seed N`. It has a main of its own, not app/main.cpp's: the page has no command line,
+// no standard streams and no terminal, and it must say when the game is over.
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/game.h"
-#include "app/kept_run.h"
 #include "app/options.h"
 #include "core/console.h"
 #include "core/random.h"
@@ -32,8 +32,8 @@ int main() {
   qm::web::PagePlatform platform;
   qm::CLibraryRandom random(seed);
   qm::web::PageStorage storage;
-  qm::KeptRun keptRun(storage, [](std::string_view text) { qm::web::notice(text); });
-  const int status = qm::runGame(console, random, platform, &keptRun);
+  const int status = qm::runGameKeepingTheRun(console, random, platform, &storage,
+                                              [](std::string_view text) { qm::web::notice(text); });
   qm::web::gameOver();
   return status;
 }

@@ -3,6 +3,7 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -83,8 +84,8 @@ void PageOutput::write(std::string_view bytes) {
       bytes.remove_prefix(end + 1);
       continue;
     }
-    const std::size_t mark = bytes.find_first_of(
-        std::string_view("\x0E\x0F", 2));  // Console::kPictureStart, Console::kPictureEnd
+    constexpr std::array<char, 2> kMarks = {Console::kPictureStart, Console::kPictureEnd};
+    const std::size_t mark = bytes.find_first_of(std::string_view(kMarks.data(), kMarks.size()));
     call("appendText", bytes.substr(0, mark));
     if (mark == std::string_view::npos) return;
     if (bytes[mark] == Console::kPictureStart) {

@@ -61,13 +61,12 @@ bool standardOutputIsTerminal() {
 }
 
 // The console is asked every time: a resized window needs no signal to be noticed.
-TerminalWidth::TerminalWidth() : columns_(0) {}
+TerminalWidth::TerminalWidth() = default;
 
 TerminalWidth::~TerminalWidth() = default;
 
 std::size_t TerminalWidth::columns() {
-  columns_ = consoleColumns(GetStdHandle(STD_OUTPUT_HANDLE));
-  return columns_;
+  return consoleColumns(GetStdHandle(STD_OUTPUT_HANDLE));
 }
 
 // Without a console (a program started with its streams piped and no window) there is no title

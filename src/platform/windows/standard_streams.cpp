@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "app/system.h"
@@ -50,33 +51,55 @@ void prepareStandardStreams() {
   _setmode(_fileno(stderr), _O_BINARY);
 }
 
-StandardInput::StandardInput(int descriptor) : descriptor_(descriptor) {}
+namespace {
 
-// A closed pipe, an input that cannot be read and Ctrl-Z at a console all end the input.
-std::size_t StandardInput::readSome(char* buffer, std::size_t size) {
-  const HANDLE input = handleOf(descriptor_);
-  DWORD got = 0;
-  const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(size, MAXDWORD));
-  if (!ReadFile(input, buffer, wanted, &got, nullptr)) return 0;
-  if (got > 0 && buffer[0] == kEndOfInputKey && isConsole(input)) return 0;
-  return got;
+class HandleInput final : public InputSource {
+ public:
+  explicit HandleInput(HANDLE input) : input_(input) {}
+
+  // A closed pipe, an input that cannot be read and Ctrl-Z at a console all end the input.
+  std::size_t readSome(char* buffer, std::size_t size) override {
+    DWORD got = 0;
+    const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(size, MAXDWORD));
+    if (!ReadFile(input_, buffer, wanted, &got, nullptr)) return 0;
+    if (got > 0 && buffer[0] == kEndOfInputKey && isConsole(input_)) return 0;
+    return got;
+  }
+
+ private:
+  HANDLE input_;
+};
+
+class HandleOutput final : public OutputSink {
+ public:
+  explicit HandleOutput(HANDLE output) : output_(output) {}
+
+  void write(std::string_view bytes) override {
+    while (!bytes.empty()) {
+      const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), kLargestWrite));
+      DWORD put = 0;
+      const BOOL wrote = WriteFile(output_, bytes.data(), chunk, &put, nullptr);
+      if (!wrote || put == 0) {
+        const DWORD error = wrote ? ERROR_WRITE_FAULT : GetLastError();
+        if (!readerHasLeft(error)) reportWriteFailure(error);
+        throw OutputFailed{};
+      }
+      bytes.remove_prefix(put);
+    }
+  }
+
+ private:
+  HANDLE output_;
+};
+
+}  // namespace
+
+std::unique_ptr<InputSource> standardInput(int stream) {
+  return std::make_unique<HandleInput>(handleOf(stream));
 }
 
-StandardOutput::StandardOutput(int descriptor) : descriptor_(descriptor) {}
-
-void StandardOutput::write(std::string_view bytes) {
-  const HANDLE output = handleOf(descriptor_);
-  while (!bytes.empty()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), kLargestWrite));
-    DWORD put = 0;
-    const BOOL wrote = WriteFile(output, bytes.data(), chunk, &put, nullptr);
-    if (!wrote || put == 0) {
-      const DWORD error = wrote ? ERROR_WRITE_FAULT : GetLastError();
-      if (!readerHasLeft(error)) reportWriteFailure(error);
-      throw OutputFailed{};
-    }
-    bytes.remove_prefix(put);
-  }
+std::unique_ptr<OutputSink> standardOutput(int stream) {
+  return std::make_unique<HandleOutput>(handleOf(stream));
 }
 
 }  // namespace qm

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <csignal>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -52,11 +53,11 @@ TEST(StandardInput, WaitsForASlowWriterAndEndsOnlyAtTheRealEnd) {
     ::close(pipe.ends[1]);
     pipe.ends[1] = -1;
   });
-  StandardInput input(pipe.ends[0]);
+  const std::unique_ptr<InputSource> input = standardInput(pipe.ends[0]);
   char buffer[16] = {};
-  const std::size_t got = input.readSome(buffer, sizeof buffer);
+  const std::size_t got = input->readSome(buffer, sizeof buffer);
   EXPECT_EQ(std::string(buffer, got), "W 1\n");
-  EXPECT_EQ(input.readSome(buffer, sizeof buffer), 0u);
+  EXPECT_EQ(input->readSome(buffer, sizeof buffer), 0u);
   slowWriter.join();
 }
 
@@ -91,9 +92,8 @@ TEST(StandardInput, AReadOrAWaitInterruptedByASignalIsTriedAgain) {
     if (nonBlocking) ::fcntl(ends[0], F_SETFL, O_NONBLOCK);  // interrupted in the wait instead
     std::thread writer =
         interruptThen(::pthread_self(), [&] { EXPECT_EQ(::write(ends[1], "Y\n", 2), 2); });
-    StandardInput input(ends[0]);
     char buffer[8] = {};
-    const std::size_t got = input.readSome(buffer, sizeof buffer);
+    const std::size_t got = standardInput(ends[0])->readSome(buffer, sizeof buffer);
     EXPECT_EQ(std::string(buffer, got), "Y\n") << (nonBlocking ? "non-blocking" : "blocking");
     writer.join();
     ::close(ends[0]);
@@ -107,7 +107,7 @@ TEST(StandardOutput, AWriteInterruptedByASignalIsTriedAgain) {
   const InterruptingSignal signal;
   const std::function<bool(int)> writers[] = {
       [](int end) {
-        StandardOutput(end).write("Hello");
+        standardOutput(end)->write("Hello");
         return true;
       },
       [](int end) { return writeAll(end, "Hello"); },

@@ -76,18 +76,16 @@ TEST(WindowsConsole, TheWidthIsTheConsoleWindowsAndAPipeHasNone) {
 
 TEST(WindowsStreams, InputEndsWhenThePipeClosesAndAGoneReaderEndsTheOutputQuietly) {
   Pipe pipe;
-  StandardOutput output(pipe.writeEnd);
-  output.write("L\r\n");
+  standardOutput(pipe.writeEnd)->write("L\r\n");
   pipe.closeWriteEnd();
-  StandardInput input(pipe.readEnd);
+  const std::unique_ptr<InputSource> input = standardInput(pipe.readEnd);
   std::array<char, 16> buffer{};
-  EXPECT_EQ(std::string(buffer.data(), input.readSome(buffer.data(), buffer.size())), "L\r\n");
-  EXPECT_EQ(input.readSome(buffer.data(), buffer.size()), 0u);
+  EXPECT_EQ(std::string(buffer.data(), input->readSome(buffer.data(), buffer.size())), "L\r\n");
+  EXPECT_EQ(input->readSome(buffer.data(), buffer.size()), 0u);
 
   Pipe abandoned;
   abandoned.closeReadEnd();
-  StandardOutput nobodyReads(abandoned.writeEnd);
-  EXPECT_THROW(nobodyReads.write("Hello"), OutputFailed);
+  EXPECT_THROW(standardOutput(abandoned.writeEnd)->write("Hello"), OutputFailed);
 }
 
 }  // namespace
