@@ -110,86 +110,75 @@ TEST(Encounters, DecisionsAtTheirEdges) {
       });
 }
 
-TEST(Zombie, ACostlySneakThenAFumbleAndTwoHitsLeaveItAtMinusTwo) {
-  // The approach counter starts at 1; a miss and a fumble, a wound and a tickle, then the finish
-  // with a roll that would have scratched.
-  Harness h("\nR\n\n1\n1\n1\n", {1, 0, 1, 10, 15, 19, 7});
-  giveAbilities(h.state, "Slash", "Bash");
-  EXPECT_EQ(runRoom(h, 2, 2, zombieRoom), RoomEnd::GoOn);
-  EXPECT_TRUE(hasLinesInOrder(
-      h.lines(),
-      {"While you are trying to leave, he suddenly notices!",
-       "The monster is still walking towards you...", "The monsters arm suddenly falls off!",
-       "You slice his arm off! But he keeps coming!", "The monster tickles you!",
-       "You cut him in half like cheddar cheese!", "The monster is now dead, lying on the floor",
-       "There are doors North West East and South"}));
-  EXPECT_EQ(occurrences(h.output(), "The monster is still walking towards you..."), 1);
-  EXPECT_EQ(h.state.Basement.SecondZombieHealth, -2);
-  EXPECT_EQ(h.state.PlayerHealth, 50 - 5 - 2);
-  EXPECT_EQ(h.state.Basement.SecondZombieWaiting, 0);
-}
-
-TEST(Automaton, HitsInTheRoundItFallsAndTheStepsDeathCheckEndsTheGame) {
-  Harness h("\nH\n\n1\n1\n1\n", {0, 10, 10});
-  giveAbilities(h.state, "Slash", "Bash");
-  h.state.PlayerHealth = 15;
-  h.state.PlayerIntellect = 6;
-  h.state.Basement.BasementColumn = 1;
-  h.state.Basement.BasementRow = 1;
-  EXPECT_EQ(h.play(exploreBasement), Ending::Died);
-  EXPECT_TRUE(hasLinesInOrder(
-      h.lines(),
-      {"it doesn't look like he was supposed to do this...",
-       "The robot flails around at you, bashing you a couple times with his arms!",
-       "Your sword cuts deep, into the robot, but only a couple gears fall out.",
-       "The robots backhands you with its stiff arms!",
-       "You slice the robot's head off, and his decapitated body falls over still sparking.",
-       "The robots backhands you with its stiff arms!"}));
-  EXPECT_TRUE(h.output().ends_with("arms!\nThere are doors North, and West\n"));
-  EXPECT_EQ(h.state.PlayerHealth, 0);
-  EXPECT_EQ(h.state.Basement.FirstRobotWaiting, 0);
-}
-
-TEST(Automaton, ASneakAlwaysWorksAndApplesEndTheFightAfterAPickedGear) {
-  Harness sneak("\nR\n");
-  EXPECT_EQ(runRoom(sneak, 1, 1, automatonRoom), RoomEnd::EndStep);
-  Harness h("\nH\n\n2\n\n\nA\n\n", {2});
-  giveAbilities(h.state, "Stab", "Pickpocket");
-  h.state.Apples = 1;
-  EXPECT_EQ(runRoom(h, 4, 2, automatonRoom), RoomEnd::EndStep);
-  EXPECT_TRUE(
-      hasLinesInOrder(h.lines(), {"This could come in handy later...", "You have 2 gears"}));
-  EXPECT_EQ(h.state.PlayerHealth, 45);  // no turn after the apples
-  EXPECT_EQ(h.state.Basement.SecondRobotWaiting + sneak.state.Basement.FirstRobotWaiting, 2);
-}
-
-TEST(Rats, BiteForHalfTheirNumberRoundedDown) {
-  // Stab to 5 rats, then five Pickpockets: 4, 3, 2, 1 and none left; the swarm of 1 bites for 0.
-  Harness h("H\n1\n2\n\n\n2\n\n\n2\n\n\n2\n\n\n2\n\n\n", {10});
-  giveAbilities(h.state, "Stab", "Pickpocket");
-  EXPECT_EQ(runRoom(h, 4, 4, ratRoom), RoomEnd::GoOn);
-  EXPECT_EQ(occurrences(h.output(), kRatsBite), 5);
-  EXPECT_EQ(h.state.PlayerHealth, 50 - 5 - (2 + 2 + 1 + 1 + 0));
-  EXPECT_TRUE(
-      h.output().ends_with("into the wall\nThere are doors North, East, West, and South\n"));
-}
-
-TEST(Rats, ApplesLetThePlayerEscapeAndTheSwarmWaitsAnewNextTime) {
-  Harness h("H\nA\n\nH\n");
-  giveAbilities(h.state, "Stab", "Pickpocket");
-  h.state.Apples = 1;
+// One fight room at a time, each kind to its end, and what it cost the player: a Knight's sneak
+// past a zombie that notices (a miss, a fumble, a wound and a tickle, then the finish), a
+// Knight's and a Hunter's peon with every strike and the secondary action, a Knight who falls in
+// the round his automaton does (the step's death check ends the game), a Thief's apples after a
+// picked gear, a Thief's rats biting for half their number rounded down, and a swarm escaped
+// with apples waiting anew.
+TEST(Encounters, EachFightToItsEnd) {
+  const auto thief = [](int apples) {
+    return [apples](GameState& s) {
+      giveAbilities(s, "Stab", "Pickpocket");
+      s.Apples = apples;
+    };
+  };
   const Room& rats = roomAt(4, 3, ratRoom);
-  RoomEnd first = RoomEnd::GoOn;
-  h.play([&](Context& c) {
-    first = rats.block(c, rats);
+  const auto escapeAndComeBack = [&rats](Context& c) {
+    rats.block(c, rats);
     c.state.Basement.FirstRatCount = 4;
     rats.block(c, rats);
-  });
-  EXPECT_EQ(first, RoomEnd::EndStep);
-  EXPECT_EQ(h.state.Basement.FirstRatsWaiting, 1);
-  EXPECT_EQ(h.state.Basement.FirstRatCount, 10);
-  EXPECT_EQ(occurrences(h.output(), kRatsBite), 0);
-  EXPECT_TRUE(h.output().ends_with("Attack them head on! (H)\nStab(1) Pickpocket(2) \n"));
+  };
+  const Prepare falls =
+      all({fighter("Slash", "Bash"), set(&GameState::PlayerHealth, 15),
+           set(&GameState::PlayerIntellect, 6), set(&BasementVisit::BasementColumn, 1),
+           set(&BasementVisit::BasementRow, 1)});
+  const std::string peonFight = "\nH\n\n1\n2\n1\n1\n";
+  const std::vector<int> peonDraws = {5, 1, 5, 15, 15, 15, 3};
+  struct Fought {
+    Transcript play;
+    int healthAfter;
+  };
+  const Fought fights[] = {
+      {{"basement-zombie-noticed-then-slashed",
+        inRoom(2, 2, zombieRoom),
+        fighter("Slash", "Bash"),
+        "\nR\n\n1\n1\n1\n",
+        {1, 0, 1, 10, 15, 19, 7}},
+       50 - 5 - 2},
+      {{"basement-peon-slashed-and-bashed", inRoom(4, 1, peonRoom), fighter("Slash", "Bash"),
+        peonFight, peonDraws},
+       50 - 5 - 2},
+      {{"basement-peon-shot-and-tamed", inRoom(4, 1, peonRoom), fighter("Shoot", "Tame"), peonFight,
+        peonDraws},
+       50 - 5 - 2},
+      {{"basement-automaton-falls-with-the-knight",
+        exploreBasement,
+        falls,
+        "\nH\n\n1\n1\n1\n",
+        {0, 10, 10}},
+       0},
+      {{"basement-automaton-pickpocketed-then-apples",
+        inRoom(4, 2, automatonRoom),
+        thief(1),
+        "\nH\n\n2\n\n\nA\n\n",
+        {2}},
+       45},  // no turn after the apples
+      {{"basement-rats-bite-for-half-their-number",
+        inRoom(4, 4, ratRoom),
+        thief(0),
+        "H\n1\n2\n\n\n2\n\n\n2\n\n\n2\n\n\n2\n\n\n",
+        {10}},
+       50 - 5 - (2 + 2 + 1 + 1 + 0)},
+      {{"basement-rats-escaped-wait-anew", escapeAndComeBack, thief(1), "H\nA\n\nH\n", {}}, 50},
+  };
+  for (const Fought& fought : fights) {
+    checkTranscripts({fought.play});
+    Harness h(fought.play.input, fought.play.draws);
+    fought.play.prepare(h.state);
+    h.play(fought.play.scene);
+    EXPECT_EQ(h.state.PlayerHealth, fought.healthAfter) << fought.play.name;
+  }
 }
 
 // Three walks through the fight rooms, one a class, so that every secondary action with a pause

@@ -43,6 +43,12 @@ TEST(Rooms, DecisionsAtTheirEdges) {
              {
                  {"crates answer S: searched", at(5, 1), "S\n", {1}, kGears, true},
                  {"crates answer O: left alone", at(5, 1), "O\n", {}, kGears, false},
+                 {"crates find of 0: the total all the same",
+                  all({at(5, 1), set(&GameState::Gears, 2)}),
+                  "S\n",
+                  {0},
+                  "You have 2 gears",
+                  true},
                  {"books answer S: the book", at(2, 3), "S\n", {}, kBook, true},
                  {"books answer O: left alone", at(2, 3), "O\n", {}, kBook, false},
                  {"pipes answer M: a hiss", at(2, 4), "M\n", {}, kHiss, true},
@@ -75,8 +81,8 @@ TEST(Rooms, DecisionsAtTheirEdges) {
                   all({at(1, 2), set(&GameState::PlayerStrength, 3)}),
                   "B\n",
                   {},
-                  kTimbers,
-                  false},
+                  "Boy, you really need to go to the gym, the door doesn't budge!",
+                  true},
                  {"Thief lock roll 5: opens",
                   all({at(1, 2), as("Thief")}),
                   "L\n",
@@ -116,60 +122,6 @@ TEST(Rooms, DecisionsAtTheirEdges) {
                   kChestDoors,
                   false},
              });
-}
-
-TEST(TreasureRoom, AThiefPicksTheLockFromFiveAndEveryoneElseFromTenForOneChestAVisit) {
-  struct Case {
-    std::string_view playerClass;
-    int roll;
-    bool opens;
-  };
-  for (const Case& c : {Case{"Thief", 4, false}, Case{"Thief", 5, true}, Case{"Knight", 9, false},
-                        Case{"Knight", 10, true}}) {
-    Harness h("L\nO\n", {c.roll});
-    h.state.PlayerClass = c.playerClass;
-    const Room& treasure = roomAt(1, 2, treasureRoom);
-    RoomEnd end = RoomEnd::GoOn;
-    h.play([&](Context& ctx) {
-      end = treasure.block(ctx, treasure);
-      if (end == RoomEnd::GoOn) treasure.block(ctx, treasure);  // a second look finds it empty
-    });
-    EXPECT_EQ(h.state.Basement.FirstLockDifficulty, c.playerClass == "Thief" ? 5 : 10);
-    EXPECT_EQ(end, c.opens ? RoomEnd::GoOn : RoomEnd::EndStep) << c.playerClass << c.roll;
-    EXPECT_EQ(h.state.PlayerGold, c.opens ? 140 : 40) << c.playerClass << c.roll;
-    EXPECT_TRUE(h.output().ends_with(c.opens ? "it looks like you've been this way already.\n"
-                                             : "The door is still locked\n"));
-  }
-}
-
-TEST(TreasureRoom, BreakingInNeedsStrengthFourAndAClosedChestLocksTheDoorAgain) {
-  Harness weak("B\n");
-  weak.state.PlayerStrength = 3;
-  EXPECT_EQ(runRoom(weak, 5, 4, treasureRoom), RoomEnd::GoOn);
-  EXPECT_TRUE(weak.output().ends_with(
-      "Move on (M) \nBoy, you really need to go to the gym, the door doesn't budge!\n"));
-
-  // Leaving the chest: after a broken door the door line, after a picked lock none.
-  Harness broken("B\nL\n");
-  broken.state.PlayerStrength = 4;
-  EXPECT_EQ(runRoom(broken, 5, 4, treasureRoom), RoomEnd::EndStep);
-  EXPECT_TRUE(
-      broken.output().ends_with("Open it (O) Leave (L)\n" + std::string(kChestDoors) + "\n"));
-  Harness picked("L\nL\n", {15});
-  EXPECT_EQ(runRoom(picked, 5, 4, treasureRoom), RoomEnd::EndStep);
-  EXPECT_TRUE(picked.output().ends_with("Open it (O) Leave (L)\n"));
-  for (const Harness* h : {&weak, &broken, &picked}) {
-    EXPECT_EQ(h->state.Basement.SecondDoorLocked, 1);
-    EXPECT_EQ(h->state.PlayerGold, 40);
-  }
-}
-
-TEST(CrateRoom, AFindOfNoGearsIsStillToldWithTheTotal) {
-  Harness h("S\n", {0});
-  h.state.Gears = 2;
-  EXPECT_EQ(runRoom(h, 5, 1, crateRoom), RoomEnd::GoOn);
-  EXPECT_TRUE(
-      h.output().ends_with("might be useful!\nYou have 2 gears\nThe boxes are all empty\n"));
 }
 
 // Two walks through the rooms without a fight: down the west column (crates, the gear floor,
