@@ -5,9 +5,15 @@
 #include "combat/fight_tables.h"
 #include "support/harness.h"
 #include "support/players.h"
+#include "support/tables.h"
 
 namespace qm::testing {
 namespace {
+
+// Fights the book from the hit points in EnemyHealth (no intro).
+void fightTheBook(Context& c) {
+  Fight(c, kPossessedBook, c.state.EnemyHealth).play();
+}
 
 // Fights the book from the given hit points (no intro).
 FightEnd fightBook(Harness& h, int bookHealth, FightRules rules = {}) {
@@ -19,121 +25,67 @@ FightEnd fightBook(Harness& h, int bookHealth, FightRules rules = {}) {
   return ending == Ending::Died ? FightEnd::Lost : end;
 }
 
-TEST(RoundPrompt, NamesEachAbilityBeforeItsNumberAndOffersApplesOnlyWhileCarried) {
-  Harness h("1\n1\n", {12, 15, 12, 15});
-  makeThief(h.state);
-  h.state.Apples = 2;
-  fightBook(h, 10);
-  EXPECT_TRUE(h.output().starts_with("Stab(1) Pickpocket(2) Use the apples (A)\n\n"));
-
-  Harness without("1\n1\n", {12, 15, 12, 15});
-  makeThief(without.state);
-  fightBook(without, 10);
-  EXPECT_TRUE(without.output().starts_with("Stab(1) Pickpocket(2) \nYou stab the book"));
-}
-
-TEST(RoundPrompt, UnmatchedAnswersAreReadAgainWithoutANewPrompt) {
-  Harness h("3 b 11 Stab 1\n", {12, 20});
-  makeThief(h.state);
-  fightBook(h, 5);
-  EXPECT_EQ(occurrences(h.output(), "Stab(1)"), 1);
-  EXPECT_EQ(h.state.EnemyHealth, 0);
-}
-
-TEST(RoundPrompt, ApplesWithoutApplesIsAcceptedAndDoesNothing) {
-  Harness h("a\n1\n", {3, 10, 20});
-  makeThief(h.state);
-  fightBook(h, 5);
-  const std::vector<std::string> lines = h.lines();
-  // The enemy acts after the empty answer: a roll of 3 is a papercut.
-  EXPECT_EQ(lines[0], "Stab(1) Pickpocket(2) ");
-  EXPECT_EQ(lines[1], "He gives you a papercut!");
-  EXPECT_EQ(lines[2], "Stab(1) Pickpocket(2) ");
-  EXPECT_EQ(h.state.PlayerHealth, 45);
-  EXPECT_EQ(h.state.Apples, 0);
-  h.expectAllDrawsUsed();
-}
-
-TEST(RoundPrompt, EachBagOfApplesIsUsedUpUntilTheOptionIsGone) {
-  Harness h("A\n\nA\n\nA\n\nA 1\n", {15, 15, 15, 15, 12, 15});
-  makeThief(h.state);
-  h.state.Apples = 3;
-  EXPECT_EQ(fightBook(h, 5), FightEnd::Won);
-  const std::string out = h.output();
-  EXPECT_EQ(occurrences(out, "Use the apples (A)"), 3);
-  EXPECT_EQ(occurrences(out, "You toss the apples at the book! He gobbles them up in mid air!"), 3);
-  EXPECT_EQ(h.state.Apples, 0);
-  // The fourth "A" found no apples: the enemy took its turn, then the stab finished the book.
-  EXPECT_EQ(occurrences(out, "He tries to bite you, but he narrowly misses!"), 4);
-  h.expectAllDrawsUsed();
-}
-
-TEST(RolledStrike, HitsFromTenToNineteenAndMissesBelow) {
-  for (const auto& [roll, hit] :
-       std::vector<std::pair<int, bool>>{{0, false}, {9, false}, {10, true}, {19, true}}) {
-    Harness h("1\n", {roll, 15});
-    makeKnight(h.state);
-    h.state.EnemyHealth = 15;
-    h.play([](Context& c) { Fight(c, kPossessedBook, c.state.EnemyHealth).playerTurn(); });
-    EXPECT_EQ(h.state.EnemyHealth, hit ? 10 : 15) << roll;
-    EXPECT_EQ(h.lines()[1],
-              hit ? "You slice into the pages!" : "The book flaps out of the way of your sword!")
-        << roll;
-    EXPECT_EQ(h.state.Roll, roll);
-  }
-}
-
-TEST(RolledStrike, FinishesAtFiveAndWoundsAtSix) {
-  Harness atFive("1\n", {10, 15});
-  makeKnight(atFive.state);
-  EXPECT_EQ(fightBook(atFive, 5), FightEnd::Won);
-  EXPECT_TRUE(hasLinesInOrder(
-      atFive.lines(), {"Sha-bam! You slice the book in half!", "It looks like you've won..."}));
-  EXPECT_EQ(atFive.state.EnemyHealth, 0);
-
-  Harness atSix("1\n", {10, 15});
-  makeKnight(atSix.state);
-  atSix.state.EnemyHealth = 6;
-  atSix.play([](Context& c) { Fight(c, kPossessedBook, c.state.EnemyHealth).playerTurn(); });
-  EXPECT_EQ(atSix.lines()[1], "You slice into the pages!");
-  EXPECT_EQ(atSix.state.EnemyHealth, 1);
-}
-
-TEST(RolledStrike, AReplacedPrimaryAbilityUsesItsOwnMessages) {
-  Harness h("1\n", {14, 15});
-  makeKnight(h.state);
-  h.state.PrimaryAbility = "Shoot";
-  fightBook(h, 5);
-  EXPECT_EQ(h.lines()[0], "Shoot(1) Bash(2) ");
-  EXPECT_EQ(h.lines()[1], "Cha-pang, right through the pages!");
-}
-
-TEST(RolledStrike, AnAbilityNoHandlerKnowsDoesNothing) {
-  Harness h("1\n", {20});
-  h.state.PrimaryAbility = "Wiggle";
-  h.state.SecondaryAbility = "Bash";
-  h.state.EnemyHealth = 15;
-  h.play([](Context& c) {
+// The round model's decisions, found by reading fight.cpp, each at its edge, in a fight with the
+// book: the apples offered while a bag is carried, the attack roll's hit from 10, the finishing
+// message at the threshold or below, and the enemy's bands (a fumble at 1, the weak band from 2
+// to 10, the strong one above).
+TEST(Fight, DecisionsAtTheirEdges) {
+  const SceneRun round = [](Context& c) {
     Fight fight(c, kPossessedBook, c.state.EnemyHealth);
     fight.playerTurn();
     bandedEnemyTurn(fight);
-  });
-  EXPECT_EQ(h.output(), "Wiggle(1) Bash(2) \nHe tries to bite you, but he narrowly misses!\n");
-  h.expectAllDrawsUsed();
+  };
+  const Prepare knight = all({makeKnight, set(&GameState::EnemyHealth, 15)});
+  constexpr std::string_view kApples = "Slash(1) Bash(2) Use the apples (A)";
+  constexpr std::string_view kHit = "You slice into the pages!";
+  constexpr std::string_view kFinish = "Sha-bam! You slice the book in half!";
+  constexpr std::string_view kFumble = "He divebombs right into you! He falls to the ground...";
+  constexpr std::string_view kWeak = "He gives you a papercut!";
+  checkEdges(
+      round, knight,
+      {
+          {"1 bag: apples offered", set(&GameState::Apples, 1), "1\n", {0, 20}, kApples, true},
+          {"no bag: none offered", {}, "1\n", {0, 20}, kApples, false},
+          {"attack roll 10: a hit", {}, "1\n", {10, 20}, kHit, true},
+          {"attack roll 9: a miss", {}, "1\n", {9, 20}, kHit, false},
+          {"enemy at 5: finished", set(&GameState::EnemyHealth, 5), "1\n", {10, 20}, kFinish, true},
+          {"enemy at 6: wounded", set(&GameState::EnemyHealth, 6), "1\n", {10, 20}, kFinish, false},
+          {"enemy roll 1: a fumble", {}, "1\n", {0, 1}, kFumble, true},
+          {"enemy roll 2: the weak band", {}, "1\n", {0, 2}, kWeak, true},
+          {"enemy roll 2: no fumble", {}, "1\n", {0, 2}, kFumble, false},
+          {"enemy roll 10: the weak band", {}, "1\n", {0, 10}, kWeak, true},
+          {"enemy roll 11: the strong band", {}, "1\n", {0, 11}, kWeak, false},
+      });
 }
 
-TEST(EnemyTurn, BandsAtTheirEdges) {
-  const std::pair<int, int> rolls[] = {{1, 40}, {2, 45}, {10, 45}, {11, 50}, {20, 50}};
-  for (const auto& [roll, health] : rolls) {
-    Harness h;
-    h.state.EnemyHealth = 15;
-    h.random = ScriptedRandom({roll});
-    h.play([](Context& c) {
-      Fight fight(c, kPossessedBook, c.state.EnemyHealth);
-      bandedEnemyTurn(fight);
-    });
-    EXPECT_EQ(h.state.PlayerHealth, health) << roll;
-  }
+// What a round's answers do beyond the edges: unmatched answers are read again without a new
+// prompt, "A" with no apples left is accepted and does nothing, each bag is used up, a
+// replaced primary ability brings its own messages, and an ability no handler knows does nothing.
+TEST(RoundPrompt, AnswersAsThePlayerSeesThem) {
+  checkTranscripts({
+      {"fight-unmatched-answers-then-a-stab",
+       fightTheBook,
+       all({makeThief, set(&GameState::EnemyHealth, 5)}),
+       "3 b 11 Stab 1\n",
+       {12, 20}},
+      {"fight-apples-until-none-are-left",
+       fightTheBook,
+       all({makeThief, set(&GameState::Apples, 3), set(&GameState::EnemyHealth, 5)}),
+       "A\n\nA\n\nA\n\nA 1\n",
+       {15, 15, 15, 15, 12, 15}},
+      {"fight-a-replaced-primary-ability",
+       fightTheBook,
+       all({makeKnight, [](GameState& s) { s.PrimaryAbility = "Shoot"; },
+            set(&GameState::EnemyHealth, 5)}),
+       "1\n",
+       {14, 15}},
+      {"fight-an-ability-no-handler-knows",
+       fightTheBook,
+       all({[](GameState& s) { giveAbilities(s, "Wiggle", "Bash"); },
+            set(&GameState::EnemyHealth, 15)}),
+       "1\n2\n",
+       {20, 20}},
+  });
 }
 
 TEST(EnemyTurn, TheRollIsDrawnEvenWhenTheEnemyIsDown) {
