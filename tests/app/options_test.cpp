@@ -99,15 +99,5 @@ TEST(CommandLineAnswers, HelpAndVersionGoToStandardOutputAndRefusalsToStandardEr
                        "Try 'quillmarrow --help' for more information.\n"));
 }
 
-TEST(CommandLineAnswers, AnAnswerThatCannotBeWrittenFailsWithOneLine) {
-  std::ostringstream out;
-  out.setstate(std::ios::badbit);  // as a stream whose device is full
-  std::ostringstream err;
-  EXPECT_EQ(
-      answerWithoutPlaying(parseCommandLine(std::vector<std::string_view>{"--help"}), out, err), 1);
-  EXPECT_TRUE(err.str().starts_with("quillmarrow: cannot write the output"));
-  EXPECT_EQ(err.str().find('\n'), err.str().size() - 1);
-}
-
 }  // namespace
 }  // namespace qm::testing
