@@ -29,6 +29,18 @@ Module.page = (() => {
     return copy;
   };
 
+  // Pictures told in words instead of drawn, as the player chose, remembered by the browser.
+  const words = document.getElementById("words");
+  const wordsKey = "quillmarrow.picturesInWords";
+  try {
+    words.checked = localStorage.getItem(wordsKey) === "1";
+  } catch {}
+  words.addEventListener("change", () => {
+    try {
+      localStorage.setItem(wordsKey, words.checked ? "1" : "0");
+    } catch {}
+  });
+
   // ---- The run as a file: the same text a save file holds on a desktop, so a run can move
   // between this page and a terminal (quillmarrow --save FILE) or another browser.
   document.getElementById("download-run").addEventListener("click", () => {
@@ -167,6 +179,9 @@ Module.page = (() => {
     },
     endPicture() {
       picture = null;
+    },
+    picturesInWords() {
+      return words.checked;
     },
     // Whether the game waits for the player (the tests wait for it before they type).
     isWaiting() {

@@ -9,6 +9,7 @@
 #include "app/options.h"
 #include "app/system.h"
 #include "core/console.h"
+#include "core/pictures_in_words.h"
 #include "core/random.h"
 #include "core/wrapping_output.h"
 
@@ -31,7 +32,9 @@ std::unique_ptr<qm::RunStorage> runStorage(const qm::CommandLine& commandLine) {
 }
 
 int play(qm::InputSource& input, qm::OutputSink& output, const qm::CommandLine& commandLine) {
-  qm::Console console(input, output);
+  qm::PicturesInWords inWords(output);
+  qm::Console console(input, commandLine.picturesInWords ? inWords : output);
+  if (commandLine.picturesInWords) console.markPictures();
   qm::ConsolePlatform platform(console);
   qm::CLibraryRandom random(commandLine.seed);
   const std::unique_ptr<qm::RunStorage> storage = runStorage(commandLine);

@@ -15,7 +15,7 @@ namespace qm {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: quillmarrow [--seed N] [--save FILE | --no-save]\n"
+    "Usage: quillmarrow [--seed N] [--save FILE | --no-save] [--pictures-in-words]\n"
     "       quillmarrow -h | --help | -V | --version\n"
     "Play Quillmarrow, a text adventure for the console.\n"
     "\n"
@@ -26,6 +26,9 @@ constexpr std::string_view kUsage =
     "                 user's state folder); a run downloaded from the web page\n"
     "                 carries on from its file\n"
     "  --no-save      neither keep the run nor resume one\n"
+    "  --pictures-in-words\n"
+    "                 print each picture as one line saying what it shows, and\n"
+    "                 each rule of dashes as an empty line (for screen readers)\n"
     "  -h, --help     show this help and exit\n"
     "  -V, --version  show the version and exit\n"
     "\n"
@@ -80,9 +83,10 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments) {
     if (!argument.starts_with("-") || argument == "-") {
       return refused("unexpected argument '" + std::string(argument) + "'");
     }
-    if (argument == "--no-save") {
-      if (commandLine.noSave) return refused("option '--no-save' given twice");
-      commandLine.noSave = true;
+    if (argument == "--no-save" || argument == "--pictures-in-words") {
+      bool& flag = argument == "--no-save" ? commandLine.noSave : commandLine.picturesInWords;
+      if (flag) return refused("option '" + std::string(argument) + "' given twice");
+      flag = true;
       continue;
     }
     // The options that take a value, as `--name value` or `--name=value`.

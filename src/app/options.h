@@ -15,6 +15,7 @@ struct CommandLine {
   std::optional<unsigned> seed;         // replaces the clock as the random numbers' seed
   std::optional<std::string> saveFile;  // keeps the run in this file, terminal or not
   bool noSave = false;                  // keeps and resumes nothing
+  bool picturesInWords = false;         // each picture a line of words, each rule an empty line
   std::string error;                    // why a refused command line was refused
 };
 

@@ -67,6 +67,8 @@ TEST(CommandLineOptions, WhereTheRunIsKeptOrThatNoneIs) {
            {{"--no-save", "--no-save"}, "option '--no-save' given twice"},
            {{"--save", "a", "--no-save"}, "options '--save' and '--no-save' cannot go together"},
            {{"--no-save=yes"}, "unknown option '--no-save=yes'"},
+           {{"--pictures-in-words", "--pictures-in-words"},
+            "option '--pictures-in-words' given twice"},
        }) {
     const CommandLine got = parseCommandLine(arguments);
     EXPECT_EQ(got.action, Action::Refuse) << error;
@@ -84,7 +86,8 @@ TEST(CommandLineAnswers, HelpAndVersionGoToStandardOutputAndRefusalsToStandardEr
   EXPECT_EQ(answer({"--seed", "3"}), std::tuple(std::nullopt, "", ""));
   const auto [helpStatus, usage, helpErrors] = answer({"-h"});
   EXPECT_EQ(helpStatus, 0);
-  EXPECT_TRUE(usage.starts_with("Usage: quillmarrow [--seed N] [--save FILE | --no-save]\n"));
+  EXPECT_TRUE(usage.starts_with(
+      "Usage: quillmarrow [--seed N] [--save FILE | --no-save] [--pictures-in-words]\n"));
   EXPECT_EQ(helpErrors, "");
   for (const std::string& line : splitLines(usage))
     EXPECT_LE(line.size(), 80u) << line;

@@ -10,6 +10,7 @@
 #include "app/game.h"
 #include "app/options.h"
 #include "core/console.h"
+#include "core/pictures_in_words.h"
 #include "core/random.h"
 #include "platform/web/page.h"
 
@@ -27,7 +28,8 @@ int main() {
   }
   qm::web::PageInput input;
   qm::web::PageOutput output;
-  qm::Console console(input, output);
+  qm::PicturesInWords inWords(output, [] { return qm::web::picturesInWords(); });
+  qm::Console console(input, inWords);
   console.markPictures();
   qm::web::PagePlatform platform;
   qm::CLibraryRandom random(seed);

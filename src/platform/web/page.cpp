@@ -31,6 +31,10 @@ EM_ASYNC_JS(int, claimRun, (), {
   return await Module.page.claimRun();
 });
 
+EM_JS(int, pageFlag, (const char* name), {
+  return Module.page[UTF8ToString(name)]() ? 1 : 0;
+});
+
 EM_JS(void, pageCall, (const char* name, const char* text, int length), {
   Module.page[UTF8ToString(name)](UTF8ToString(text, length));
 });
@@ -154,6 +158,10 @@ std::optional<std::string> seedInAddress() {
   const PageString seed(pageText("seedInAddress"));
   if (!seed) return std::nullopt;
   return std::string(seed.get());
+}
+
+bool picturesInWords() {
+  return pageFlag("picturesInWords") != 0;
 }
 
 void notice(std::string_view text) {

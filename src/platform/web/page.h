@@ -55,6 +55,9 @@ class PageStorage final : public RunStorage {
   std::optional<std::string> remove() override;
 };
 
+// Whether the player asked for pictures in words (the page's "Pictures in words" box).
+bool picturesInWords();
+
 // The text of `?seed=` in the page's address; nothing when it has none.
 std::optional<std::string> seedInAddress();
 

@@ -1,0 +1,49 @@
+#include "core/pictures_in_words.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/scripted_io.h"
+
+namespace qm::testing {
+namespace {
+
+// What the console writes through the filter: a line, a picture, a rule, a short rule, a line
+// that only begins like one, and a rule that a write cuts in two.
+std::string through(PicturesInWords& words, CapturedOutput& screen) {
+  ScriptedInput input("");
+  Console console(input, words);
+  console.markPictures();
+  console.line("Hello");
+  console.beginPicture("A castle");
+  console.line("  /\\");
+  console.line(" /__\\");
+  console.endPicture();
+  console.line(std::string(78, '-'));
+  console.line("---------");
+  console.line("---------- and more");
+  console.print("-----");
+  console.flush();
+  console.line("-----");
+  console.flush();
+  return screen.text();
+}
+
+TEST(PicturesInWords, EachPictureIsALineAndEachRuleAnEmptyOne) {
+  CapturedOutput screen;
+  PicturesInWords words(screen);
+  EXPECT_EQ(through(words, screen),
+            "Hello\n[Picture: A castle]\n\n---------\n---------- and more\n\n");
+}
+
+TEST(PicturesInWords, OffItPassesEverythingAndThePicturesWithTheirMarks) {
+  CapturedOutput screen;
+  PicturesInWords drawn(screen, [] { return false; });
+  EXPECT_EQ(through(drawn, screen), "Hello\n\x0E" "A castle\n  /\\\n /__\\\n\x0F" +
+                                        std::string(78, '-') +
+                                        "\n---------\n---------- and more\n----------\n");
+}
+
+}  // namespace
+}  // namespace qm::testing
