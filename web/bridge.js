@@ -131,22 +131,28 @@ Module.page = (() => {
     if (event.target.tagName !== "BUTTON" && !String(window.getSelection())) line.focus();
   });
   document.getElementById("again").addEventListener("click", () => location.reload());
+  // Keeps the site for play with no network, where the browser can (a secure origin).
+  if (navigator.serviceWorker) navigator.serviceWorker.register("sw.js").catch(() => {});
   line.focus();
 
   return {
     toGame,
-    // The run for this page alone while it stays open, where the browser has locks.
+    // The run for this page alone while it stays open, where the browser has locks. A reloaded
+    // page may find the page it replaces still letting go of the run, so it waits a moment
+    // before it takes the run for another tab's.
     claimRun() {
       if (!navigator.locks) {
         holdsRun = true;
         return Promise.resolve(1);
       }
       return new Promise((resolve) => {
-        navigator.locks.request(key, { ifAvailable: true }, (lock) => {
-          holdsRun = Boolean(lock);
-          resolve(lock ? 1 : 0);
-          return lock ? new Promise(() => {}) : undefined;
-        });
+        navigator.locks
+          .request(key, { signal: AbortSignal.timeout(1500) }, () => {
+            holdsRun = true;
+            resolve(1);
+            return new Promise(() => {});
+          })
+          .catch(() => resolve(0));
       });
     },
     // The kept run in localStorage: null for nothing, "+" and a text, "-" and why it failed.

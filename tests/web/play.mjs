@@ -11,6 +11,8 @@
 // - the run as a file: downloaded at the town menu, it is byte for byte the native program's save
 //   of the same play, and it plays on in the native program as in the page; a native save loaded
 //   into the page plays on as in the native program; a damaged file is refused with one line;
+// - after one visit the page plays the whole scripted game again with no network, and Chromium
+//   finds the page installable; with "Pictures in words" remembered, pictures are told in words;
 // - the figures: the site's size gzipped, the time to the first line (median of five cold
 //   loads), the time from Enter to the next text.
 //
@@ -30,7 +32,8 @@ const check = (condition, what) => {
 };
 
 // ---- The site, served as any static host would ----------------------------------------------
-const types = { ".html": "text/html", ".css": "text/css", ".js": "text/javascript", ".wasm": "application/wasm" };
+const types = { ".html": "text/html", ".css": "text/css", ".js": "text/javascript", ".wasm": "application/wasm",
+                ".webmanifest": "application/manifest+json", ".svg": "image/svg+xml", ".png": "image/png" };
 const server = createServer((request, response) => {
   const name = new URL(request.url, "http://localhost").pathname.replace(/^\/$/, "/index.html");
   try {
@@ -257,6 +260,28 @@ check(told.length === 1 && told[0] === "flipped.save is damaged (its checksum do
 check(await loading.$eval("#confirm-load", (element) => element.hidden), "a damaged run file was offered to load");
 check((await loading.evaluate(() => localStorage.getItem("quillmarrow.save"))) === null, "a damaged run file was kept");
 rmSync(work, { recursive: true });
+
+// ---- Offline after one visit, installable, pictures in words ---------------------------------
+const offline = await browser.newPage();  // the browser's own context: installable, not incognito
+offline.on("pageerror", (error) => failures.push(`page error: ${error.message}`));
+await offline.goto(address + "?seed=7");
+await offline.evaluate(() => navigator.serviceWorker.ready);
+await offline.waitForFunction(() => navigator.serviceWorker.controller !== null, { polling: 10 });
+const cdp = await offline.createCDPSession();
+const { installabilityErrors } = await cdp.send("Page.getInstallabilityErrors");
+check(installabilityErrors.length === 0, `not installable: ${JSON.stringify(installabilityErrors)}`);
+await offline.setOfflineMode(true);
+await offline.reload();
+await answer(offline, answers);
+await offline.waitForSelector("#end:not([hidden])", { timeout: 30000 });
+check((await transcript(offline)) === expected, "offline, the page played another game");
+await offline.evaluate(() => localStorage.setItem("quillmarrow.picturesInWords", "1"));
+await offline.reload();
+await offline.waitForFunction(() => document.getElementById("log").textContent.includes("Let's create"), { polling: 10 });
+check((await offline.$eval("#log", (log) => log.textContent)).startsWith(
+          "Quillmarrow, a  text adventure game\nFrom Vontessa\n[Picture: A castle with three flag-topped towers on a hill]\n") &&
+      (await offline.$$(".picture")).length === 0,
+      "with pictures in words, the castle was not told in words");
 
 await browser.close();
 server.close();
