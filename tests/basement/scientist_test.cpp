@@ -26,10 +26,7 @@ std::string bomb(std::string_view answer) {
 // constant.
 TEST(Scientist, DecisionsAtTheirEdges) {
   const std::string attack = std::string(kOpening) + "H\n1\n";
-  const Prepare slasher = [](GameState& s) {
-    s.PrimaryAbility = "Slash";
-    s.SecondaryAbility = "Bash";
-  };
+  const Prepare slasher = [](GameState& s) { giveAbilities(s, "Slash", "Bash"); };
   constexpr std::string_view kClaw =
       "The scientist turns grabs you with his claw hand, and throws you against the wall!";
   constexpr std::string_view kFire = "The flamethrower malfunctions, and the suit catches fire!";
@@ -96,18 +93,13 @@ TEST(Scientist, TheWholeRoomAsThePlayerSeesIt) {
        {3, 1}},
       {"scientist-bash-slash-and-the-bomb",
        inRoom(3, 4, scientistRoom),
-       [](GameState& s) {
-         s.PrimaryAbility = "Slash";
-         s.SecondaryAbility = "Bash";
-       },
+       [](GameState& s) { giveAbilities(s, "Slash", "Bash"); },
        std::string(kOpening) + "R\n2\n1\n1\n1\n1\n" + bomb("E"),
        {15, 10, 15, 10, 15, 10, 15, 10, 15}},
       {"scientist-suggestion-apples-and-missiles",
        inRoom(3, 4, scientistRoom),
        [](GameState& s) {
-         s.PlayerClass = "Wizard";
-         s.PrimaryAbility = "Magic Missile";
-         s.SecondaryAbility = "Suggestion";
+         makeWizard(s);
          s.Weapon = "Wicked Wand";
          s.Apples = 1;
        },

@@ -75,7 +75,7 @@ TEST(RoundPrompt, AnswersAsThePlayerSeesThem) {
        {15, 15, 15, 15, 12, 15}},
       {"fight-a-replaced-primary-ability",
        fightTheBook,
-       all({makeKnight, [](GameState& s) { s.PrimaryAbility = "Shoot"; },
+       all({[](GameState& s) { giveAbilities(s, "Shoot", "Bash"); },
             set(&GameState::EnemyHealth, 5)}),
        "1\n",
        {14, 15}},
@@ -90,8 +90,7 @@ TEST(RoundPrompt, AnswersAsThePlayerSeesThem) {
 
 TEST(EnemyTurn, TheRollIsDrawnEvenWhenTheEnemyIsDown) {
   Harness h("2\n\n", {1});
-  h.state.PrimaryAbility = "Magic Missile";
-  h.state.SecondaryAbility = "Suggestion";
+  makeWizard(h.state);
   EXPECT_EQ(fightBook(h, 15), FightEnd::Won);
   // The fumble would have hurt; a fallen book does nothing with its roll.
   EXPECT_EQ(h.state.PlayerHealth, 50);
@@ -196,8 +195,7 @@ TEST(FightRules, ASpecialActionRunsItsOwnFunction) {
 
 TEST(StageFight, SetsTheHitPointsAndPrintsTheIntroFirst) {
   Harness h("\n\n2\n\n", {5});
-  h.state.PrimaryAbility = "Shoot";
-  h.state.SecondaryAbility = "Tame";
+  makeHunter(h.state);
   h.state.EnemyHealth = -40;
   FightEnd end = FightEnd::Lost;
   h.play([&](Context& c) { end = stageFight(c, kPossessedBook, c.state.EnemyHealth); });
@@ -264,8 +262,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FightTables, TheDinosaursFumbleHurtsTheDinosaur) {
   Harness h("2\n", {1});
-  makeThief(h.state);
-  h.state.SecondaryAbility = "Suggestion";
+  giveAbilities(h.state, "Stab", "Suggestion");
   h.state.DinosaurHealth = 30;
   h.play([](Context& c) {
     Fight fight(c, kCaveDinosaur, c.state.DinosaurHealth);
