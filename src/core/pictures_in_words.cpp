@@ -1,5 +1,6 @@
 #include "core/pictures_in_words.h"
 
+#include <cctype>
 #include <utility>
 
 namespace qm {
@@ -9,11 +10,6 @@ PicturesInWords::PicturesInWords(OutputSink& next, std::function<bool()> inWords
 
 void PicturesInWords::write(std::string_view bytes) {
   words_ = inWords_();
-  if (!words_ && reading_ == Reading::Text && rule_.empty()) {
-    next_.write(bytes);
-    mayBeRule_ = bytes.empty() ? mayBeRule_ : bytes.back() == '\n';
-    return;
-  }
   std::string out;
   for (const char byte : bytes)
     take(byte, out);
@@ -49,7 +45,7 @@ void PicturesInWords::take(char byte, std::string& out) {
     mayBeRule_ = true;
     return;
   }
-  const bool drawn = byte > ' ' && byte < 0x7F;
+  const bool drawn = std::isgraph(static_cast<unsigned char>(byte)) != 0;
   if (words_ && mayBeRule_ && drawn && (rule_.empty() || byte == rule_.front())) {
     rule_ += byte;
     return;

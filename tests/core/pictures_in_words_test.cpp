@@ -22,6 +22,7 @@ std::string through(PicturesInWords& words, CapturedOutput& screen) {
   console.endPicture();
   console.line(std::string(78, '-'));
   console.line("---------");
+  console.line(std::string(12, ' '));
   console.line("---------- and more");
   console.print("-----");
   console.flush();
@@ -33,16 +34,18 @@ std::string through(PicturesInWords& words, CapturedOutput& screen) {
 TEST(PicturesInWords, EachPictureIsALineAndEachRuleAnEmptyOne) {
   CapturedOutput screen;
   PicturesInWords words(screen);
-  EXPECT_EQ(through(words, screen),
-            "Hello\n[Picture: A castle]\n\n---------\n---------- and more\n\n");
+  EXPECT_EQ(through(words, screen), "Hello\n[Picture: A castle]\n\n---------\n" +
+                                        std::string(12, ' ') + "\n---------- and more\n\n");
 }
 
 TEST(PicturesInWords, OffItPassesEverythingAndThePicturesWithTheirMarks) {
   CapturedOutput screen;
   PicturesInWords drawn(screen, [] { return false; });
-  EXPECT_EQ(through(drawn, screen), "Hello\n\x0E" "A castle\n  /\\\n /__\\\n\x0F" +
-                                        std::string(78, '-') +
-                                        "\n---------\n---------- and more\n----------\n");
+  EXPECT_EQ(through(drawn, screen),
+            "Hello\n\x0E"
+            "A castle\n  /\\\n /__\\\n\x0F" +
+                std::string(78, '-') + "\n---------\n" + std::string(12, ' ') +
+                "\n---------- and more\n----------\n");
 }
 
 }  // namespace
