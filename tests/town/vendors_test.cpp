@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include "core/status_report.h"
 #include "support/harness.h"
 #include "support/players.h"
 #include "support/tables.h"
@@ -8,20 +11,10 @@
 namespace qm::testing {
 namespace {
 
-constexpr std::string_view kStreetMenu =
-    "Let's go buy some fruit (F) I need a doctor (D) Who's that shady hat salesman (H) I'm going to buy weapons (W) I'd like to try something else (I)";
-constexpr std::string_view kFruitBan = "\"GET THE HECK OUT OF HERE! PAYING CUSTOMERS ONLY!\"";
-
-// A visit in the opening hours, with the pause on the way in already answered.
-struct Street : Harness {
-  explicit Street(const std::string& errands) : Harness(pauses(1) + errands) {
-    state.ClockHour = 10;
-  }
-};
-
 // The street's decisions, every comparison in vendors.cpp of the hour, a stat, the gold, the
 // health, a welcome value, a count or a menu letter with a constant, read from the code.
 TEST(VendorsStreet, DecisionsAtTheirEdges) {
+  constexpr std::string_view kFruitBan = "\"GET THE HECK OUT OF HERE! PAYING CUSTOMERS ONLY!\"";
   constexpr std::string_view kClosed = "The vendors are not open yet, come back later.";
   constexpr std::string_view kWeaponsVendor =
       "The weapons vendor is a colorful looking Lacerti in ancient Lacerti armor";
@@ -44,6 +37,12 @@ TEST(VendorsStreet, DecisionsAtTheirEdges) {
   constexpr std::string_view kSeriousWounds = "\"Looks like that one hurt a bit.\"";
   constexpr std::string_view kHealed =
       "He waves his arm over you, and instantly all your wounds are healed";
+  constexpr std::string_view kCost16 =
+      "\"it's going to cost you 16 gold. Are you sure you need this?\"";
+  constexpr std::string_view kCost26 =
+      "\"it's going to cost you 26 gold. Are you sure you need this?\"";
+  constexpr std::string_view kFree =
+      "\"it's going to cost you 0 gold. Are you sure you need this?\"";
   constexpr std::string_view kSeenIt = "You've seen this before, and it doesn't end well...";
   const std::string fruit = pauses(1) + "F\n" + pauses(1);
   const std::string weapons = pauses(1) + "W\n" + pauses(1) + "S\n";
@@ -110,133 +109,99 @@ TEST(VendorsStreet, DecisionsAtTheirEdges) {
           {"N to the price: not healed", health(41), price('N'), {}, kHealed, false},
           {"gold 6, price 6: healed", lightWounds(6), price('Y'), {}, kHealed, true},
           {"gold 5, price 6: not healed", lightWounds(5), price('Y'), {}, kHealed, false},
+          {"health 40: 16 gold", health(40), price('N'), {}, kCost16, true},
+          {"health 20: 16 gold", health(20), price('N'), {}, kCost16, true},
+          {"health 19: 26 gold", health(19), price('N'), {}, kCost26, true},
+          {"welcome 25 over a price of 10: free",
+           all({health(45), healerWelcome(25)}),
+           price('N'),
+           {},
+           kFree,
+           true},
           {"intellect 9: seen it before", intellect(9), threat, {}, kSeenIt, true},
           {"intellect 8: never seen it", intellect(8), threat, {}, kSeenIt, false},
       });
 }
 
-TEST(VendorsStreet, OpenFromSevenToNineteenAndEveryMenuCostsAnHour) {
-  for (const int hour : {0, 6, 20, 24}) {
-    Street h("I\n");
+// The visit and the status report after it, which shows the purse, the apples, the weapon and
+// the health it left.
+void visitAndReport(Context& context) {
+  visitVendors(context);
+  printStatusReport(context.console, context.state);
+}
+
+TEST(VendorsStreet, TheVisitsAsThePlayerSeesThem) {
+  const auto at10 = [](const Prepare& prepare) {
+    return all({set(&GameState::ClockHour, 10), prepare});
+  };
+  const auto gold = [](int g) { return set(&GameState::PlayerGold, g); };
+  const auto health = [](int h) { return set(&GameState::PlayerHealth, h); };
+  checkTranscripts({
+      {"vendors-closed-at-dawn", visitVendors, {}, "", {}},
+      // Bags read again until a whole number of 1 or more; too dear; refusals until the ban.
+      {"vendors-apples-bought-and-refused-until-the-fruit-lady-bans",
+       visitAndReport,
+       at10(set(&GameState::PlayerStrength, 4)),
+       answers({"F", "S", "0 -3 two 4", "F", "S", "37", "F", "N", "F", "B", "F", "N", "F", "N", "F",
+                "I"}),
+       {}},
+      // Sorry, then robbed: the hat salesman turns his back and the street is left.
+      {"vendors-the-fruit-lady-robbed-and-the-hat-salesman-silent",
+       visitAndReport,
+       at10(set(&GameState::PlayerStrength, 5)),
+       answers({"F", "B", "S", "F", "B", "F", "H"}),
+       {}},
+      // Turned away by the weapon vendor and the healer, then the disguise wins them back.
+      {"vendors-the-hat-salesman-his-pitch-and-the-disguise",
+       visitAndReport,
+       at10(all(
+           {gold(20), set(&GameState::WeaponVendorWelcome, 0), set(&GameState::HealerWelcome, 0)})),
+       answers(
+           {"W", "D", "H", "N", "H", "S", "N", "H", "S", "Y", "H", "S", "Y", "W", "N", "D", "I"},
+           9),
+       {}},
+      // Serious wounds healed, then none; the healer and the weapon vendor wronged.
+      {"vendors-healed-then-the-healer-and-the-weapon-vendor-wronged",
+       visitAndReport,
+       at10(all({health(30), set(&GameState::PlayerIntellect, 9)})),
+       answers({"D", "Y", "Y", "D", "Y", "D", "H", "D", "W", "N", "W", "B", "W", "I"}),
+       {}},
+      // The vendor looks at the purse first, so even "Nothing, please" is met with it.
+      {"vendors-light-wounds-and-a-weapon-too-dear-and-the-healer-left",
+       visitAndReport,
+       at10(all({health(41), gold(5)})),
+       answers({"D", "Y", "Y", "D", "Y", "N", "W", "S", "N", "D", "I"}),
+       {}},
+      {"vendors-grave-wounds-healed-and-a-sword-bought",
+       visitAndReport,
+       at10(all({health(19), gold(41)})),
+       answers({"D", "Y", "Y", "W", "S", "S"}),
+       {}},
+  });
+}
+
+// What no line shows: each showing of the street costs an hour, also past closing time, and
+// the closed street none; the disguise makes the Pint welcome again and the blacksmith friendly,
+// with his fire burning again.
+TEST(VendorsStreet, TheHoursAndTheDisguiseElsewhere) {
+  for (const auto& [hour, after] : {std::pair{6, 6}, {20, 20}, {7, 8}}) {
+    Harness h(pauses(1) + "I\n");
     h.state.ClockHour = hour;
     h.play(visitVendors);
-    EXPECT_EQ(h.output(), "The vendors are not open yet, come back later.\n") << hour;
-    EXPECT_EQ(h.state.ClockHour, hour);
+    EXPECT_EQ(h.state.ClockHour, after) << hour;
   }
-  Street early("I\n");
-  early.state.ClockHour = 7;
-  early.play(visitVendors);
-  EXPECT_EQ(early.state.ClockHour, 8);
-  // Entering at 19, shopping goes on past closing time.
-  Street late("W\n\nN\nW\n\nN\nI\n");
+  Harness late(pauses(1) + "W\n\nN\nW\n\nN\nI\n");
   late.state.ClockHour = 19;
   late.play(visitVendors);
-  EXPECT_EQ(occurrences(late.output(), kStreetMenu), 3);
   EXPECT_EQ(late.state.ClockHour, 22);
-}
 
-TEST(FruitStall, TheFourthRefusalBansThePlayer) {
-  std::string errands;
-  for (int refusal = 0; refusal < 4; ++refusal)
-    errands += "F\n" + pauses(1) + "N\n";
-  Street h(errands + "F\nI\n");
-  h.play(visitVendors);
-  EXPECT_EQ(h.state.FruitLadyWelcome, -1);
-  EXPECT_EQ(occurrences(h.output(), "\"Oh well, sorry sweety!\""), 4);
-  EXPECT_TRUE(hasLinesInOrder(h.lines(), {"\"Oh well, sorry sweety!\"", kFruitBan, kStreetMenu}));
-}
-
-TEST(FruitStall, SellsOnlyAPositiveNumberOfBagsThePurseCanPayFor) {
-  Street h("F\n" + pauses(1) + "S\n0 -3 two 4\nF\n" + pauses(1) + "S\n37\nI\n");
-  h.play(visitVendors);
-  EXPECT_TRUE(hasLinesInOrder(
-      h.lines(), {"\"That'll be 4 gold please!", "\"Thank you! And here's your fruit!\"",
-                  "\"That'll be 37 gold please!", "\"Sorry sweety, you haven't got the gold!\""}));
-  EXPECT_EQ(occurrences(h.output(), "\"That'll be "), 2);
-  EXPECT_EQ(h.state.Apples, 4);
-  EXPECT_EQ(h.state.PlayerGold, 36);
-  EXPECT_EQ(h.state.FruitLadyWelcome, 2);
-}
-
-TEST(FruitStall, RobbingHerTakesStrengthFiveAndSilencesTheHatSalesman) {
-  Street weak("F\n" + pauses(1) + "B\nI\n");
-  weak.state.PlayerStrength = 4;
-  weak.play(visitVendors);
-  EXPECT_EQ(weak.state.PlayerHealth, 45);
-  EXPECT_EQ(weak.state.FruitLadyWelcome, 3);
-
-  // No "I": the salesman turns his back and the street is left.
-  Street strong("F\n" + pauses(1) + "B\nF\nH\n" + pauses(1));
-  strong.state.PlayerStrength = 5;
-  EXPECT_EQ(strong.play(visitVendors), Ending::Returned);
-  EXPECT_EQ(strong.state.PlayerGold, 45);
-  EXPECT_EQ(strong.state.FruitLadyWelcome, 0);
-  EXPECT_TRUE(strong.output().ends_with("glued on...\n" + std::string(kPauseText)));
-}
-
-TEST(WeaponVendor, LooksAtThePurseBeforeTheAnswer) {
-  Street poor("W\n" + pauses(1) + "S\nN\nI\n");
-  poor.state.PlayerGold = 14;
-  poor.play(visitVendors);
-  EXPECT_TRUE(hasLinesInOrder(poor.lines(),
-                              {"You have 14 gold", "You don't have enough gold", kStreetMenu}));
-
-  // No "I": a purchase itself ends the visit.
-  Street buyer("W\n" + pauses(1) + "S\nw\n");
-  buyer.state.PlayerGold = 15;
-  buyer.state.SecondaryAbility = "Pickpocket";
-  EXPECT_EQ(buyer.play(visitVendors), Ending::Returned);
-  EXPECT_EQ(buyer.state.Weapon, "Wicked Wand");
-  EXPECT_EQ(buyer.state.PrimaryAbility, "Magic Missile");
-  EXPECT_EQ(buyer.state.SecondaryAbility, "Pickpocket");
-  EXPECT_EQ(buyer.state.PlayerGold, 0);
-}
-
-// The tent, "Y", the pauses after "Hmmm." and before the price, "Y", the pause after "Thanks.".
-const std::string kHealing = "D\n" + pauses(1) + "Y\n" + pauses(2) + "Y\n" + pauses(1) + "I\n";
-
-TEST(HealingTent, PriceTiersLessTheWelcomeNeverBelowNothing) {
-  struct Case {
-    int health;
-    int welcome;
-    int cost;
-  };
-  // 20 is priced with the middle tier; a discount above the price makes the healing free.
-  const Case cases[] = {{41, 4, 6},  {40, 4, 16}, {21, 4, 16}, {20, 4, 16},
-                        {19, 4, 26}, {45, 25, 0}, {1, 30, 0}};
-  for (const Case& c : cases) {
-    Street h(kHealing);
-    h.state.PlayerHealth = c.health;
-    h.state.HealerWelcome = c.welcome;
-    h.play(visitVendors);
-    EXPECT_EQ(occurrences(h.output(), "\"it's going to cost you " + std::to_string(c.cost) +
-                                          " gold. Are you sure you need this?\""),
-              1)
-        << c.health;
-    EXPECT_EQ(h.state.PlayerGold, 40 - c.cost) << c.health;
-    EXPECT_EQ(h.state.PlayerHealth, 50) << c.health;
-    EXPECT_EQ(h.state.HealerWelcome, c.welcome + 1) << c.health;
-  }
-  Street healthy("D\n" + pauses(1) + "Y\n" + pauses(1) + "I\n");
-  healthy.play(visitVendors);
-  EXPECT_EQ(occurrences(healthy.output(), "it's going to cost you"), 0);
-}
-
-TEST(HatSalesman, TheDisguiseWinsBackEveryPlaceAndRelightsTheFire) {
-  // The greeting, the eight lines of the pitch, "Y"; then the blacksmith's four pauses and "R".
-  Street h("H\n" + pauses(1) + "S\n" + pauses(8) + "Y\n" + pauses(1) + "I\n" + pauses(4) + "R\n");
-  h.state.FruitLadyWelcome = 1;
-  h.state.HealerWelcome = 0;
-  h.state.WeaponVendorWelcome = 0;
-  h.state.PintWelcome = 0;
-  h.state.BlacksmithFire = 0;
+  Harness h(pauses(1) + "H\n" + pauses(1) + "S\n" + pauses(8) + "Y\n" + pauses(1) + "I\n" +
+            pauses(4) + "R\n");
+  h.state.ClockHour = 10;
+  h.state.PintWelcome = h.state.BlacksmithFire = 0;
   h.state.BlacksmithMood = -10;
   h.state.PlayerGold = 20;
   h.play(visitVendors);
-  EXPECT_EQ(h.state.PlayerGold, 0);
-  EXPECT_EQ(h.state.FruitLadyWelcome, 3);
-  EXPECT_EQ(h.state.HealerWelcome, 5);
-  EXPECT_EQ(h.state.WeaponVendorWelcome, 5);
   EXPECT_EQ(h.state.PintWelcome, 10);
   EXPECT_EQ(h.state.BlacksmithMood, 10);
   h.play(visitBlacksmith);
