@@ -16,6 +16,17 @@ const std::string kSailor = "G\n" + pauses(3);
 // The blacksmith's decisions, every comparison in blacksmith.cpp of the fire, the mood, the hour
 // or a menu letter with a constant, read from the code. Which fire actions put it out is the
 // fight table's business: the transcripts play each of them.
+// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
+// the answers given, or the input typed, and the draws.
+Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
+                    std::initializer_list<std::string_view> words, std::vector<int> draws = {}) {
+  return {name, std::move(scene), std::move(prepare), answers(words), std::move(draws)};
+}
+Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
+                 std::vector<int> draws = {}) {
+  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
+}
+
 TEST(Blacksmith, DecisionsAtTheirEdges) {
   constexpr std::string_view kOnFire =
       "You enter it, and your nostrils are quickly filled with smoke! The blacksmith's shop is on fire!";
@@ -70,35 +81,21 @@ TEST(Blacksmith, TheFireAndTheShopAsThePlayerSeesThem) {
   const Prepare her = [](GameState& s) { s.Pronoun = "her"; };
   const Prepare his = [](GameState& s) { s.Pronoun = "his"; };
   checkTranscripts({
-      {"blacksmith-closed-before-five",
-       visitBlacksmith,
-       all({set(&GameState::BlacksmithFire, 0), set(&GameState::ClockHour, 4)}),
-       pauses(1),
-       {}},
+      typed("blacksmith-closed-before-five", visitBlacksmith,
+            all({set(&GameState::BlacksmithFire, 0), set(&GameState::ClockHour, 4)}), pauses(1)),
       // A missile, the apples, an "A" with none left that does nothing, then Suggestion puts it
       // out; waited for, he has work.
-      {"blacksmith-a-wizard-puts-out-the-fire-and-sweeps-the-shop",
-       visitTwice,
-       all({makeWizard, set(&GameState::Apples, 1)}),
-       answers({"R", "1", "R", "A", "R", "a", "R", "2", "W", "S"}),
-       {}},
+      answered("blacksmith-a-wizard-puts-out-the-fire-and-sweeps-the-shop", visitTwice,
+               all({makeWizard, set(&GameState::Apples, 1)}),
+               {"R", "1", "R", "A", "R", "a", "R", "2", "W", "S"}),
       // A stab and a burn, then the sailor; a man's kiss of life outrages the blacksmith.
-      {"blacksmith-a-thief-runs-for-help-and-a-man-tries-cpr",
-       visitTwice,
-       all({makeThief, his}),
-       answers({"R", "1", "R", "2", "G", "C"}),
-       {}},
+      answered("blacksmith-a-thief-runs-for-help-and-a-man-tries-cpr", visitTwice,
+               all({makeThief, his}), {"R", "1", "R", "2", "G", "C"}),
       // A swing of the sword, then Bash puts it out; a lady's kiss of life is welcome.
-      {"blacksmith-a-knight-bashes-the-fire-out-and-a-lady-tries-cpr",
-       visitTwice,
-       all({makeKnight, her}),
-       answers({"R", "1", "R", "2", "C", "B"}),
-       {}},
-      {"blacksmith-a-hunter-shoots-and-tames-then-runs-for-help",
-       visitTwice,
-       makeHunter,
-       answers({"R", "1", "R", "2", "G", "W", "S"}),
-       {}},
+      answered("blacksmith-a-knight-bashes-the-fire-out-and-a-lady-tries-cpr", visitTwice,
+               all({makeKnight, her}), {"R", "1", "R", "2", "C", "B"}),
+      answered("blacksmith-a-hunter-shoots-and-tames-then-runs-for-help", visitTwice, makeHunter,
+               {"R", "1", "R", "2", "G", "W", "S"}),
   });
 }
 

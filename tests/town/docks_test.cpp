@@ -42,6 +42,13 @@ constexpr std::string_view kThirdCastHint = "\"Try closer to the land...\"";
 constexpr std::string_view kCast = "F\n\n\n";
 constexpr std::string_view kToZoneTwo = "W\nW\nW\nS\nS\nS\n";  // (7, 2) to (4, 5)
 
+// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
+// the input typed, and the draws.
+Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
+                 std::vector<int> draws = {}) {
+  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
+}
+
 TEST(Voyage, DecisionsAtTheirEdges) {
   const std::vector<int> weed = {1, 1};  // a big yank and sea weed in zone 0
   checkEdges(
@@ -122,25 +129,17 @@ TEST(Voyage, DecisionsAtTheirEdges) {
 
 TEST(Voyage, TheVoyageAsThePlayerSeesIt) {
   checkTranscripts({
-      {"docks-crash-uncharted-waters-and-dock",
-       sailWithOldMan,
-       {},
-       sail("N\n\n\nE\nE\nE\n\n\nD\n\n"),
-       {}},
+      typed("docks-crash-uncharted-waters-and-dock", sailWithOldMan, nullptr,
+            sail("N\n\n\nE\nE\nE\n\n\nD\n\n")),
       // Casts in zone 0 at the dock, zone 1 at (4, 2) and zone 2 at (4, 5); the fifth raises the
       // monster.
-      {"docks-fishing-in-each-zone-until-the-monster-rises",
-       sailWithOldMan,
-       {},
-       sail("F\n\n\nW\nW\nW\nF\n\n\nS\nS\nS\nF\n\nH\n\nF\n\n\nF\n\n"),
-       {2, 2, 1, 1, 3, 3, 1, 2, 2, 1}},
+      typed("docks-fishing-in-each-zone-until-the-monster-rises", sailWithOldMan, nullptr,
+            sail("F\n\n\nW\nW\nW\nF\n\n\nS\nS\nS\nF\n\nH\n\nF\n\n\nF\n\n"),
+            {2, 2, 1, 1, 3, 3, 1, 2, 2, 1}),
       // The other catches: zone 0's first and third at the dock, zone 1's second and third at
       // (4, 2).
-      {"docks-the-other-catches-of-zones-zero-and-one",
-       sailWithOldMan,
-       {},
-       sail("F\n\n\nF\n\n\nW\nW\nW\nF\n\n\nF\n\n\n"),
-       {1, 1, 1, 3, 1, 2, 1, 3}},
+      typed("docks-the-other-catches-of-zones-zero-and-one", sailWithOldMan, nullptr,
+            sail("F\n\n\nF\n\n\nW\nW\nW\nF\n\n\nF\n\n\n"), {1, 1, 1, 3, 1, 2, 1, 3}),
   });
 }
 
@@ -164,18 +163,14 @@ const Prepare kOldManAtSea = set(&GameState::OldManStage, kOldManWaiting);
 TEST(SailorsConfession, TheFightAndTheSailorAsThePlayerSeesThem) {
   checkTranscripts({
       // An apple thrown, then three slashes; the bow is taken.
-      {"docks-sea-monster-beaten-and-the-activist-paid",
-       raiseTheSeaMonster,
-       all({makeKnight, set(&GameState::Apples, 1), kOldManAtSea,
-            [](GameState& s) { s.Weapon = "Sharp Sword"; }}),
-       "\n\n\n\nA\n\n1\n1\n1\n\n\n\n\n\n\nW\nA\n\nE\n\n",
-       {11, 10, 2, 10, 1, 10, 5}},
+      typed("docks-sea-monster-beaten-and-the-activist-paid", raiseTheSeaMonster,
+            all({makeKnight, set(&GameState::Apples, 1), kOldManAtSea,
+                 [](GameState& s) { s.Weapon = "Sharp Sword"; }}),
+            "\n\n\n\nA\n\n1\n1\n1\n\n\n\n\n\n\nW\nA\n\nE\n\n", {11, 10, 2, 10, 1, 10, 5}),
       // Three pickpockets, then a threat.
-      {"docks-sea-monster-beaten-and-the-sailor-threatened",
-       raiseTheSeaMonster,
-       all({makeThief, kOldManAtSea, [](GameState& s) { s.PlayerName = "Bob Dragon-Face"; }}),
-       "\n\n\n\n2\n2\n2\n\n\n\n\n\n\nK\n\n\n",
-       {5, 15, 1}},
+      typed("docks-sea-monster-beaten-and-the-sailor-threatened", raiseTheSeaMonster,
+            all({makeThief, kOldManAtSea, [](GameState& s) { s.PlayerName = "Bob Dragon-Face"; }}),
+            "\n\n\n\n2\n2\n2\n\n\n\n\n\n\nK\n\n\n", {5, 15, 1}),
   });
 }
 

@@ -18,6 +18,13 @@ namespace {
 // the gold, a stat, the race, the sleep roll, the health or a menu letter with a constant, each
 // played on both sides of its edge. The choice of the stealthy robbery is inn_robbery.cpp's; the
 // transcripts play it.
+// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
+// the answers given, and the draws.
+Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
+                    std::initializer_list<std::string_view> words, std::vector<int> draws = {}) {
+  return {name, std::move(scene), std::move(prepare), answers(words), std::move(draws)};
+}
+
 TEST(Shrimp, DecisionsAtTheirEdges) {
   constexpr std::string_view kStrangerMenu =
       "Get a drink (D) Get a room for the night (R) Rob this joint (S) Find the mysterious stranger (F) Leave (L)";
@@ -121,33 +128,25 @@ TEST(Shrimp, TheVisitsAsThePlayerSeesThem) {
   checkTranscripts({
       // The sailor asked about his catch twice, refused, then helped; then out back to the
       // stranger, who leads the way below.
-      {"shrimp-the-old-sailor-asked-twice-then-helped-and-the-stranger-out-back",
-       visitAndReport,
-       set(&GameState::StrangerStage, kStrangerWaiting),
-       answers({"H D", "C", "I", "D", "C", "S", "N", "D", "M", "S", "D", "G", "F", "H"}),
-       {}},
-      {"shrimp-ales-thrown-up-the-darts-declined-then-a-bullseye",
-       visitAndReport,
-       all({set(&GameState::OldManStage, kOldManWaiting), set(&GameState::PlayerGold, 5),
-            set(&GameState::PlayerStrength, 7), set(&GameState::PlayerBrawn, 7),
-            [](GameState& s) { s.PlayerRace = "Pear"; }}),
-       answers({"F H D", "G", "D", "S", "D", "D", "S", "C", "D", "S", "L"}),
-       {}},
+      answered("shrimp-the-old-sailor-asked-twice-then-helped-and-the-stranger-out-back",
+               visitAndReport, set(&GameState::StrangerStage, kStrangerWaiting),
+               {"H D", "C", "I", "D", "C", "S", "N", "D", "M", "S", "D", "G", "F", "H"}),
+      answered("shrimp-ales-thrown-up-the-darts-declined-then-a-bullseye", visitAndReport,
+               all({set(&GameState::OldManStage, kOldManWaiting), set(&GameState::PlayerGold, 5),
+                    set(&GameState::PlayerStrength, 7), set(&GameState::PlayerBrawn, 7),
+                    [](GameState& s) { s.PlayerRace = "Pear"; }}),
+               {"F H D", "G", "D", "S", "D", "D", "S", "C", "D", "S", "L"}),
       // From Owen's stage the darts start the quest over; the stranger remarks on the hatch.
-      {"shrimp-a-human-stomachs-it-misses-and-follows-the-stranger-below",
-       visitAndReport,
-       all({set(&GameState::OldManStage, kOldManWaiting),
-            set(&GameState::StrangerStage, kOwenRevealed),
-            set(&GameState::HatchStage, kHatchBlownUp), set(&GameState::PlayerStrength, 6),
-            [](GameState& s) { s.PlayerRace = "Human"; }}),
-       answers({"D", "S", "C", "H F", "D"}),
-       {}},
-      {"shrimp-rooms-a-pickpocket-and-the-water",
-       visitAndReport,
-       all({makeThief, set(&GameState::StrangerStage, kHideoutFound),
-            set(&GameState::PlayerGold, 20), set(&GameState::PlayerHealth, 45)}),
-       answers({"F R", "N", "R", "S", "R", "S", "R", "S N", "S", "L", "S", "P"}),
-       {15, 16, 10}},
+      answered("shrimp-a-human-stomachs-it-misses-and-follows-the-stranger-below", visitAndReport,
+               all({set(&GameState::OldManStage, kOldManWaiting),
+                    set(&GameState::StrangerStage, kOwenRevealed),
+                    set(&GameState::HatchStage, kHatchBlownUp), set(&GameState::PlayerStrength, 6),
+                    [](GameState& s) { s.PlayerRace = "Human"; }}),
+               {"D", "S", "C", "H F", "D"}),
+      answered("shrimp-rooms-a-pickpocket-and-the-water", visitAndReport,
+               all({makeThief, set(&GameState::StrangerStage, kHideoutFound),
+                    set(&GameState::PlayerGold, 20), set(&GameState::PlayerHealth, 45)}),
+               {"F R", "N", "R", "S", "R", "S", "R", "S N", "S", "L", "S", "P"}, {15, 16, 10}),
   });
 }
 

@@ -22,6 +22,17 @@ std::string accuse(char suspect) {
 // the gold, the brawn or a menu letter with a constant, each played on both sides of its edge,
 // and the count to the next show from the hour of the day (12 - hour before noon, 36 - hour from
 // 16 on, the next day's for a clock above 24 that reads 12 to 15 of the day).
+// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
+// the answers given, or the input typed, and the draws.
+Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
+                    std::initializer_list<std::string_view> words, std::vector<int> draws = {}) {
+  return {name, std::move(scene), std::move(prepare), answers(words), std::move(draws)};
+}
+Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
+                 std::vector<int> draws = {}) {
+  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
+}
+
 TEST(Theatre, DecisionsAtTheirEdges) {
   constexpr std::string_view kInvestigationMenu =
       "You can look backstage (B) in the dressing rooms (D) or on the stage (S) Review suspects (R) or you can come back later (L) ";
@@ -107,47 +118,37 @@ void visitAndComeBack(Context& context) {
 TEST(Theatre, TheVisitsAsThePlayerSeesThem) {
   const Prepare atOne = set(&GameState::ClockHour, 13);
   checkTranscripts({
-      {"theatre-the-poster-long-before-the-show", visitTheatre, {}, pauses(3), {}},
-      {"theatre-no-patron-of-the-arts", visitTheatre, atOne, answers({"N"}), {}},
-      {"theatre-too-poor-for-a-ticket",
-       visitTheatre,
-       all({atOne, set(&GameState::PlayerGold, 14)}),
-       answers({"S"}),
-       {}},
-      {"theatre-the-murder-and-leaving-with-the-crowd",
-       visitAndComeBack,
-       set(&GameState::ClockHour, 12),
-       answers({"S", "L"}, 8),
-       {}},
-      {"theatre-the-tree-asks-for-help-in-vain",
-       visitAndComeBack,
-       set(&GameState::ClockHour, 15),
-       answers({"S", "S", "N"}, 8),
-       {}},
+      typed("theatre-the-poster-long-before-the-show", visitTheatre, nullptr, pauses(3)),
+      answered("theatre-no-patron-of-the-arts", visitTheatre, atOne, {"N"}),
+      answered("theatre-too-poor-for-a-ticket", visitTheatre,
+               all({atOne, set(&GameState::PlayerGold, 14)}), {"S"}),
+      typed("theatre-the-murder-and-leaving-with-the-crowd", visitAndComeBack,
+            set(&GameState::ClockHour, 12), answers({"S", "L"}, 8)),
+      typed("theatre-the-tree-asks-for-help-in-vain", visitAndComeBack,
+            set(&GameState::ClockHour, 15), answers({"S", "S", "N"}, 8)),
       // Agreed to help and left at once; taken up again at night: every clue, the poison resisted
       // and poured out, the program read twice, a wrong name, then Sugar and the sceptre; then
       // the case is closed.
-      {"theatre-every-clue-a-wrong-name-and-sugar",
-       [](Context& c) {
-         visitTheatre(c);
-         report(c);
-         c.state.ClockHour = 22;
-         visitTheatre(c);
-         report(c);
-         visitTheatre(c);
-       },
-       all({atOne, set(&GameState::PlayerBrawn, 5), [](GameState& s) { s.PlayerName = "Quill"; }}),
-       answers({"S", "S", "S", "L", "B", "X", "X", "L", "D", "C", "D", "D", "D", "P", "D",
-                "L", "V", "L", "S", "X", "L", "R", "N", "R", "Y", "H", "R", "Y", "S", "E"},
-               8),
-       {}},
+      typed(
+          "theatre-every-clue-a-wrong-name-and-sugar",
+          [](Context& c) {
+            visitTheatre(c);
+            report(c);
+            c.state.ClockHour = 22;
+            visitTheatre(c);
+            report(c);
+            visitTheatre(c);
+          },
+          all({atOne, set(&GameState::PlayerBrawn, 5),
+               [](GameState& s) { s.PlayerName = "Quill"; }}),
+          answers({"S", "S", "S", "L", "B", "X", "X", "L", "D", "C", "D", "D", "D", "P", "D",
+                   "L", "V", "L", "S", "X", "L", "R", "N", "R", "Y", "H", "R", "Y", "S", "E"},
+                  8)),
       // Woken once, then the second sip is the last.
-      {"theatre-the-poison-fells-a-weak-player",
-       visitTheatre,
-       all({set(&GameState::TheatreStage, kTheatreInvestigating), set(&GameState::PlayerBrawn, 4),
-            set(&GameState::PlayerHealth, 10)}),
-       answers({"D", "D", "D", "D", "D"}),
-       {}},
+      answered("theatre-the-poison-fells-a-weak-player", visitTheatre,
+               all({set(&GameState::TheatreStage, kTheatreInvestigating),
+                    set(&GameState::PlayerBrawn, 4), set(&GameState::PlayerHealth, 10)}),
+               {"D", "D", "D", "D", "D"}),
   });
 }
 

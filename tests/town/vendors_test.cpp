@@ -13,6 +13,17 @@ namespace {
 
 // The street's decisions, every comparison in vendors.cpp of the hour, a stat, the gold, the
 // health, a welcome value, a count or a menu letter with a constant, read from the code.
+// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
+// the answers given, or the input typed, and the draws.
+Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
+                    std::initializer_list<std::string_view> words, std::vector<int> draws = {}) {
+  return {name, std::move(scene), std::move(prepare), answers(words), std::move(draws)};
+}
+Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
+                 std::vector<int> draws = {}) {
+  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
+}
+
 TEST(VendorsStreet, DecisionsAtTheirEdges) {
   constexpr std::string_view kFruitBan = "\"GET THE HECK OUT OF HERE! PAYING CUSTOMERS ONLY!\"";
   constexpr std::string_view kClosed = "The vendors are not open yet, come back later.";
@@ -137,46 +148,32 @@ TEST(VendorsStreet, TheVisitsAsThePlayerSeesThem) {
   const auto gold = [](int g) { return set(&GameState::PlayerGold, g); };
   const auto health = [](int h) { return set(&GameState::PlayerHealth, h); };
   checkTranscripts({
-      {"vendors-closed-at-dawn", visitVendors, {}, "", {}},
+      typed("vendors-closed-at-dawn", visitVendors, nullptr, ""),
       // Bags read again until a whole number of 1 or more; too dear; refusals until the ban.
-      {"vendors-apples-bought-and-refused-until-the-fruit-lady-bans",
-       visitAndReport,
-       at10(set(&GameState::PlayerStrength, 4)),
-       answers({"F", "S", "0 -3 two 4", "F", "S", "37", "F", "N", "F", "B", "F", "N", "F", "N", "F",
+      answered("vendors-apples-bought-and-refused-until-the-fruit-lady-bans", visitAndReport,
+               at10(set(&GameState::PlayerStrength, 4)),
+               {"F", "S", "0 -3 two 4", "F", "S", "37", "F", "N", "F", "B", "F", "N", "F", "N", "F",
                 "I"}),
-       {}},
       // Sorry, then robbed: the hat salesman turns his back and the street is left.
-      {"vendors-the-fruit-lady-robbed-and-the-hat-salesman-silent",
-       visitAndReport,
-       at10(set(&GameState::PlayerStrength, 5)),
-       answers({"F", "B", "S", "F", "B", "F", "H"}),
-       {}},
+      answered("vendors-the-fruit-lady-robbed-and-the-hat-salesman-silent", visitAndReport,
+               at10(set(&GameState::PlayerStrength, 5)), {"F", "B", "S", "F", "B", "F", "H"}),
       // Turned away by the weapon vendor and the healer, then the disguise wins them back.
-      {"vendors-the-hat-salesman-his-pitch-and-the-disguise",
-       visitAndReport,
-       at10(all(
-           {gold(20), set(&GameState::WeaponVendorWelcome, 0), set(&GameState::HealerWelcome, 0)})),
-       answers(
-           {"W", "D", "H", "N", "H", "S", "N", "H", "S", "Y", "H", "S", "Y", "W", "N", "D", "I"},
-           9),
-       {}},
+      typed("vendors-the-hat-salesman-his-pitch-and-the-disguise", visitAndReport,
+            at10(all({gold(20), set(&GameState::WeaponVendorWelcome, 0),
+                      set(&GameState::HealerWelcome, 0)})),
+            answers({"W", "D", "H", "N", "H", "S", "N", "H", "S", "Y", "H", "S", "Y", "W", "N", "D",
+                     "I"},
+                    9)),
       // Serious wounds healed, then none; the healer and the weapon vendor wronged.
-      {"vendors-healed-then-the-healer-and-the-weapon-vendor-wronged",
-       visitAndReport,
-       at10(all({health(30), set(&GameState::PlayerIntellect, 9)})),
-       answers({"D", "Y", "Y", "D", "Y", "D", "H", "D", "W", "N", "W", "B", "W", "I"}),
-       {}},
+      answered("vendors-healed-then-the-healer-and-the-weapon-vendor-wronged", visitAndReport,
+               at10(all({health(30), set(&GameState::PlayerIntellect, 9)})),
+               {"D", "Y", "Y", "D", "Y", "D", "H", "D", "W", "N", "W", "B", "W", "I"}),
       // The vendor looks at the purse first, so even "Nothing, please" is met with it.
-      {"vendors-light-wounds-and-a-weapon-too-dear-and-the-healer-left",
-       visitAndReport,
-       at10(all({health(41), gold(5)})),
-       answers({"D", "Y", "Y", "D", "Y", "N", "W", "S", "N", "D", "I"}),
-       {}},
-      {"vendors-grave-wounds-healed-and-a-sword-bought",
-       visitAndReport,
-       at10(all({health(19), gold(41)})),
-       answers({"D", "Y", "Y", "W", "S", "S"}),
-       {}},
+      answered("vendors-light-wounds-and-a-weapon-too-dear-and-the-healer-left", visitAndReport,
+               at10(all({health(41), gold(5)})),
+               {"D", "Y", "Y", "D", "Y", "N", "W", "S", "N", "D", "I"}),
+      answered("vendors-grave-wounds-healed-and-a-sword-bought", visitAndReport,
+               at10(all({health(19), gold(41)})), {"D", "Y", "Y", "W", "S", "S"}),
   });
 }
 
