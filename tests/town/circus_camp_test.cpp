@@ -26,64 +26,37 @@ void visitAndReport(Context& context) {
   printStatusReport(context.console, context.state);
 }
 
-// The camp's decisions, read from circus_camp.cpp: every comparison of the hour, the intellect,
-// a clue flag, the cave flag or an answer with a constant, each played on both sides of its edge.
+// The camp's thresholds, read from circus_camp.cpp: every comparison of the hour or the intellect
+// with a constant, each played on both sides of its edge, and each clue's flag, any of them
+// missing. The cave's flag and the answers are compared for equality: the transcripts play each
+// of their branches.
 TEST(CircusCamp, DecisionsAtTheirEdges) {
-  const auto clues = [](int mess, int quarters, int tents) {
-    return [=](GameState& s) {
-      s.MessTentSearched = mess;
-      s.QuartersSearched = quarters;
-      s.AnimalTentsSearched = tents;
-    };
-  };
-  constexpr std::string_view kCaveQuestion = "Are you ready to check out the cave?";
-  constexpr std::string_view kLeftovers = "That's strange, you'd think they'd have leftovers...";
-  const std::string searchMess = intoTheClues("M\n\n\n");
-  constexpr std::string_view tooLate =
+  constexpr std::string_view kTooLate =
       "Its starting to get late, and you make out anything, you should come back tommorow";
+  constexpr std::string_view kLeftovers = "That's strange, you'd think they'd have leftovers...";
+  constexpr std::string_view kConclusion =
+      "Looking at the clues closely, you can come up with only one conclusion...";
+  const auto clues = [](int mess, int quarters, int tents) {
+    return all({set(&GameState::MessTentSearched, mess),
+                set(&GameState::QuartersSearched, quarters),
+                set(&GameState::AnimalTentsSearched, tents)});
+  };
+  const auto hour = [](int h) { return set(&GameState::ClockHour, h); };
+  const auto intellect = [](int i) { return set(&GameState::PlayerIntellect, i); };
+  const std::string search = intoTheClues("");
+  const std::string mess = intoTheClues("M\n\n\n");
   checkEdges(
       visitCircusCamp, {},
       {
-          {"cave 1: only the cave", set(&GameState::CaveUnlocked, 1), "", {}, kCaveQuestion, true},
-          {"cave 0: the camp", set(&GameState::CaveUnlocked, 0), "", {}, kCaveQuestion, false},
-          {"N: not now", set(&GameState::CaveUnlocked, 1), "N\n", {}, "Okay", true},
-          {"S: into the cave", set(&GameState::CaveUnlocked, 1), "S\n", {}, "Okay", false},
-          {"L: leaves", {}, "\nL\n", {}, "Pfft, chicken.", true},
-          {"C: searches", {}, "\nC\n", {}, "Pfft, chicken.", false},
-          {"hour 19, 20 on arrival: too late",
-           set(&GameState::ClockHour, 19),
-           "\nC\n",
-           {},
-           tooLate,
-           true},
-          {"hour 18, 19 on arrival: a search",
-           set(&GameState::ClockHour, 18),
-           "\nC\n",
-           {},
-           tooLate,
-           false},
-          {"intellect 5: the leftovers",
-           set(&GameState::PlayerIntellect, 5),
-           searchMess,
-           {},
-           kLeftovers,
-           true},
-          {"intellect 4: no idea",
-           set(&GameState::PlayerIntellect, 4),
-           searchMess,
-           {},
-           kLeftovers,
-           false},
-          {"all three clues: the conclusion",
-           clues(1, 1, 1),
-           "\nC\n",
-           {},
-           "Looking at the clues closely, you can come up with only one conclusion...",
-           true},
-          {"the mess tent missing: more searching", clues(0, 1, 1), "\nC\n", {}, kWhere, true},
-          {"the quarters missing: more searching", clues(1, 0, 1), "\nC\n", {}, kWhere, true},
-          {"the animal tents missing: more searching", clues(1, 1, 0), "\nC\n", {}, kWhere, true},
-          {"all three clues: no more searching", clues(1, 1, 1), "\nC\n", {}, kWhere, false},
+          {"hour 19, 20 on arrival: too late", hour(19), search, {}, kTooLate, true},
+          {"hour 18, 19 on arrival: a search", hour(18), search, {}, kTooLate, false},
+          {"intellect 5: the leftovers", intellect(5), mess, {}, kLeftovers, true},
+          {"intellect 4: no idea", intellect(4), mess, {}, kLeftovers, false},
+          {"all three clues: the conclusion", clues(1, 1, 1), search, {}, kConclusion, true},
+          {"the mess tent missing: more searching", clues(0, 1, 1), search, {}, kWhere, true},
+          {"the quarters missing: more searching", clues(1, 0, 1), search, {}, kWhere, true},
+          {"the tents missing: more searching", clues(1, 1, 0), search, {}, kWhere, true},
+          {"all three clues: no more searching", clues(1, 1, 1), search, {}, kWhere, false},
       });
 }
 

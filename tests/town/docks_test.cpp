@@ -27,104 +27,58 @@ std::string sail(std::string_view moves, int times = 1) {
   return "\n\n\n" + commands;
 }
 
-// The voyage's decisions, read from docks.cpp: every comparison of the boat's position, the cast
-// count, the fishing zone, a draw or a command with a constant, each played on both sides of its
-// edge. The shore closes off everything south of row 6, so the map's south edge is never
-// reached.
+// The voyage's thresholds, read from docks.cpp: every comparison of the boat's position (on the
+// map, in a fishing zone) and of the cast count with a constant, each played on both sides of its
+// edge, and the monster's place, one cell off in each direction. The shore closes off everything
+// south of row 6, so the map's south edge is never reached. The dock, the shore, the catches and
+// the letters are compared for equality: the transcripts play each of their branches.
 constexpr std::string_view kUncharted = "You went into uncharted waters!";
 constexpr std::string_view kCrashed = "You crashed.";
 constexpr std::string_view kSeaWeed = "You fished up a load of sea weed";
-constexpr std::string_view kChocolate = "Huh (H) Ignore it (I)";
-constexpr std::string_view kSecondCastHint = "\"Aye lad, you're not fishin' in the right spot!\"";
-constexpr std::string_view kThirdCastHint = "\"Try closer to the land...\"";
-
-// A cast: the command, the pause after the bite and the pause after the catch.
-constexpr std::string_view kCast = "F\n\n\n";
-constexpr std::string_view kToZoneTwo = "W\nW\nW\nS\nS\nS\n";  // (7, 2) to (4, 5)
-
-// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
-// the input typed, and the draws.
-Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
-                 std::vector<int> draws = {}) {
-  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
-}
 
 TEST(Voyage, DecisionsAtTheirEdges) {
   const std::vector<int> weed = {1, 1};  // a big yank and sea weed in zone 0
+  const std::string cast = "F\n\n\n";    // the command and the pauses after the bite and the catch
+  const std::string corner = sail(kFiveWest) + "N\nN\nE\n";  // (3, 0), drawn as shore
+  const std::string toZoneTwo = sail("W\nW\nW\nS\nS\nS\n");  // (4, 5)
   checkEdges(
       sailWithOldMan, {},
       {
-          {"at (7, 2): the dock", {}, sail("D\n"), {}, "You dock.", true},
-          {"at (8, 2): no dock", {}, sail("E\nD\n"), {}, "You dock.", false},
-          {"at (7, 3): no dock", {}, sail("S\nD\n"), {}, "You dock.", false},
           {"column 0: on the map", {}, sail("W\n", 7), {}, kUncharted, false},
           {"column -1: off it", {}, sail("W\n", 8), {}, kUncharted, true},
           {"column 9: on the map", {}, sail("E\n", 2), {}, kUncharted, false},
           {"column 10: off it", {}, sail("E\n", 3), {}, kUncharted, true},
           {"row 0: on the map", {}, sail(kFiveWest) + "N\nN\n", {}, kUncharted, false},
           {"row -1: off it", {}, sail(kFiveWest) + "N\nN\nN\n", {}, kUncharted, true},
-          {"(7, 1): the shore", {}, sail("N\n"), {}, kCrashed, true},
-          {"(3, 0): the boat drawn over the shore",
+          {"(3, 0): sailed", {}, corner, {}, kCrashed, false},
+          {"(3, 0): the boat drawn",
            {},
-           sail(kFiveWest) + "N\nN\nE\n",
+           corner,
            {},
            "[ ][ ][ ]<4>[\\][&][&][&][&][&][&]      Legend",
            true},
-          {"(3, 0): drawn as shore, sailed",
-           {},
-           sail(kFiveWest) + "N\nN\nE\n",
-           {},
-           kCrashed,
-           false},
           {"column 5: zone 0", {}, sail("W\n", 2) + "F\n\n", weed, kSeaWeed, true},
           {"column 4: zone 1", {}, sail("W\n", 3) + "F\n\n", weed, kSeaWeed, false},
           {"row 4: zone 0", {}, sail("S\n", 2) + "F\n\n", weed, kSeaWeed, true},
           {"row 5: zone 1", {}, sail("S\n", 3) + "F\n\n", weed, kSeaWeed, false},
-          {"zone 2, catch 3: the chocolate breath",
-           {},
-           sail(kToZoneTwo) + "F\n\n",
-           {1, 3},
-           kChocolate,
-           true},
-          {"zone 2, catch 2: a tarpon", {}, sail(kToZoneTwo) + "F\n\n", {1, 2}, kChocolate, false},
-          {"zone 1, catch 3: nothing", {}, sail("W\nW\nW\nS\nS\nF\n\n"), {1, 3}, kChocolate, false},
-          {"H: nothing, says the sailor",
-           {},
-           sail(kToZoneTwo) + "F\n\nH\n",
-           {1, 3},
-           "\"Oh ah, nuthin\"",
-           true},
-          {"I: ignored", {}, sail(kToZoneTwo) + "F\n\nI\n", {1, 3}, "\"Oh ah, nuthin\"", false},
           {"cast at (3, 5): the monster", {}, sail(kToTheMonster) + "F\n", {}, kMonsterRises, true},
-          {"cast at (4, 5): a fish", {}, sail(kToZoneTwo) + "F\n\n", weed, kMonsterRises, false},
+          {"cast at (4, 5): a fish", {}, toZoneTwo + "F\n\n", weed, kMonsterRises, false},
           {"cast at (3, 4): a fish",
            {},
            sail("W\nW\nW\nW\nS\nS\nF\n\n"),
            weed,
            kMonsterRises,
            false},
-          {"one cast: no hint", {}, sail(kCast), weed, kSecondCastHint, false},
-          {"two casts: the first hint", {}, sail(kCast, 2), {1, 1, 1, 1}, kSecondCastHint, true},
-          {"two casts: no second hint", {}, sail(kCast, 2), {1, 1, 1, 1}, kThirdCastHint, false},
-          {"three casts: the second hint",
-           {},
-           sail(kCast, 3),
-           {1, 1, 1, 1, 1, 1},
-           kThirdCastHint,
-           true},
-          {"four casts: no monster",
-           {},
-           sail(kCast, 4),
-           {1, 1, 1, 1, 1, 1, 1, 1},
-           kMonsterRises,
-           false},
-          {"five casts: the monster",
-           {},
-           sail(kCast, 5),
-           {1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
-           kMonsterRises,
-           true},
+          {"four casts: no monster", {}, sail(cast, 4), std::vector(8, 1), kMonsterRises, false},
+          {"five casts: the monster", {}, sail(cast, 5), std::vector(10, 1), kMonsterRises, true},
       });
+}
+
+// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
+// the input typed, and the draws.
+Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
+                 std::vector<int> draws = {}) {
+  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
 }
 
 TEST(Voyage, TheVoyageAsThePlayerSeesIt) {

@@ -28,45 +28,21 @@ void makeOwensHunter(GameState& state) {
   state.StrangerStage = kOwenRevealed;
 }
 
-// The hideout's decisions, every comparison in hideout.cpp of the quest stage, strength plus
-// brawn or a menu letter with a constant, read from the code. Owen's fight follows the combat
-// rules; the transcripts play it.
+// The hideout's one threshold, read from hideout.cpp: strength plus brawn against 10, played on
+// both sides of its edge. The quest stage and the menu letters are compared for equality: the
+// transcripts play each of their branches, and Owen's fight by the combat rules.
 TEST(Hideout, DecisionsAtTheirEdges) {
-  constexpr std::string_view kOwen = "You sneak into the bandit hideout.";
-  constexpr std::string_view kPlayItCool = "You try to play it cool, and lean on one of the beams";
-  constexpr std::string_view kGoodThing =
-      "The lady at the table looks up again \"That's a good thing...\"";
-  constexpr std::string_view kADeal =
-      "\"We had a deal, you don't want to part with any, appendages do you?\"";
-  constexpr std::string_view kTerms = "\"I'm glad you came to, our. Terms.\"";
   constexpr std::string_view kIntimidated = "They are intimidated by you.";
-  constexpr std::string_view kHaveItYourWay =
-      "\"Fine, have it your way. We'll be here, if you rethink it.\"";
-  const auto stage = [](int s) { return set(&GameState::StrangerStage, s); };
   const auto brawn = [](int value) {  // beside a strength of 5
-    return all({set(&GameState::PlayerStrength, 5), set(&GameState::PlayerBrawn, value)});
+    return all({set(&GameState::StrangerStage, kHideoutFound), set(&GameState::PlayerStrength, 5),
+                set(&GameState::PlayerBrawn, value)});
   };
-  const std::string greeted = "\n\n\n\nH\n\n";
-  const std::string offer = std::string(kUpToTheOffer);
-  const std::string refusing = offer + "T\n";
-  checkEdges(
-      enterHideout, stage(kHideoutFound),
-      {
-          {"Owen revealed: Owen", stage(kOwenRevealed), "", {}, kOwen, true},
-          {"hideout found: the Collective", {}, "", {}, kOwen, false},
-          {"C to the woman: playing it cool", {}, "\n\n\n\nC\n", {}, kPlayItCool, true},
-          {"H to the woman: hi", {}, "\n\n\n\nH\n", {}, kPlayItCool, false},
-          {"N to the Collective: a good thing", {}, greeted + "N\n", {}, kGoodThing, true},
-          {"Y to the Collective: heard of them", {}, greeted + "Y\n", {}, kGoodThing, false},
-          {"T to the offer: a deal is a deal", {}, refusing, {}, kADeal, true},
-          {"H to the offer: glad to help", {}, offer + "H\n", {}, kADeal, false},
-          {"N to the threat: their terms", {}, refusing + "N\n", {}, kTerms, true},
-          {"B to the threat: no terms", brawn(5), refusing + "B\n", {}, kTerms, false},
-          {"strength + brawn 10: intimidated", brawn(5), refusing + "B\n", {}, kIntimidated, true},
-          {"strength + brawn 9: the knife", brawn(4), refusing + "B\n", {}, kIntimidated, false},
-          {"Y to the knife: your way", brawn(4), refusing + "B\nY\n", {}, kHaveItYourWay, true},
-          {"N to the knife: business", brawn(4), refusing + "B\nN\n", {}, kHaveItYourWay, false},
-      });
+  const std::string threat = std::string(kUpToTheOffer) + "T\nB\n";
+  checkEdges(enterHideout, {},
+             {
+                 {"strength + brawn 10: intimidated", brawn(5), threat, {}, kIntimidated, true},
+                 {"strength + brawn 9: the knife", brawn(4), threat, {}, kIntimidated, false},
+             });
 }
 
 // The visit and the status report after it, which shows the book, the gold and the weapon.

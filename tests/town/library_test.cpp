@@ -17,16 +17,12 @@ namespace {
 // constant, read from the code: the opening hours on both ends and the return option.
 TEST(Library, DecisionsAtTheirEdges) {
   constexpr std::string_view kClosed = "The library is closed, please come back later";
-  constexpr std::string_view kBookFlies = "The book starts to flutter up into the air";
-  const Prepare withBook = [](GameState& s) { s.HasMysteriousBook = true; };
   checkEdges(visitLibrary, {},
              {
                  {"hour 5: closed", set(&GameState::ClockHour, 5), "", {}, kClosed, true},
                  {"hour 6: open", set(&GameState::ClockHour, 6), "", {}, kClosed, false},
                  {"hour 19: open", set(&GameState::ClockHour, 19), "", {}, kClosed, false},
                  {"hour 20: closed", set(&GameState::ClockHour, 20), "", {}, kClosed, true},
-                 {"with the book: R returns it", withBook, "\nR\n", {}, kBookFlies, true},
-                 {"without the book: R is read again", {}, "\nR\n", {}, kBookFlies, false},
              });
 }
 
