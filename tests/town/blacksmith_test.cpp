@@ -13,10 +13,6 @@ namespace {
 const std::string kIntoTheSmoke = pauses(4);
 const std::string kSailor = "G\n" + pauses(3);
 
-// The blacksmith's thresholds, read from blacksmith.cpp: every comparison of the fire, the mood or
-// the hour with a constant, each played on both sides of its edge. The menu letters are compared
-// for equality, and which fire actions put it out is the fight table's business: the transcripts
-// play each of them.
 // A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
 // the answers given, or the input typed, and the draws.
 Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
@@ -28,6 +24,10 @@ Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::st
   return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
 }
 
+// The blacksmith's thresholds, read from blacksmith.cpp: every comparison of the fire, the mood or
+// the hour with a constant, each played on both sides of its edge. The menu letters are compared
+// for equality, and which fire actions put it out is the fight table's business: the transcripts
+// play each of them.
 TEST(Blacksmith, DecisionsAtTheirEdges) {
   constexpr std::string_view kOnFire =
       "You enter it, and your nostrils are quickly filled with smoke! The blacksmith's shop is on fire!";

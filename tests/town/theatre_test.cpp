@@ -13,11 +13,6 @@
 namespace qm::testing {
 namespace {
 
-// The theatre's thresholds, read from theatre.cpp: every comparison of the hour, the gold or the
-// brawn with a constant, each played on both sides of its edge, and the count to the next show
-// from the hour of the day (12 - hour before noon, 36 - hour from 16 on, the next day's for a
-// clock above 24 that reads 12 to 15 of the day). The quest stages and the menu letters are
-// compared for equality: the transcripts play each of their branches.
 // A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
 // the answers given, or the input typed, and the draws.
 Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
@@ -29,6 +24,11 @@ Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::st
   return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
 }
 
+// The theatre's thresholds, read from theatre.cpp: every comparison of the hour, the gold or the
+// brawn with a constant, each played on both sides of its edge, and the count to the next show
+// from the hour of the day (12 - hour before noon, 36 - hour from 16 on, the next day's for a
+// clock above 24 that reads 12 to 15 of the day). The quest stages and the menu letters are
+// compared for equality: the transcripts play each of their branches.
 TEST(Theatre, DecisionsAtTheirEdges) {
   constexpr std::string_view kStartingSoon =
       "Looks like its starting soon, do you want to check it out?";

@@ -11,10 +11,6 @@
 namespace qm::testing {
 namespace {
 
-// The street's thresholds, read from vendors.cpp: every comparison of the hour, a stat, the gold,
-// the health, a welcome value or a count with a constant, each played on both sides of its edge,
-// and the healing's price by its tier less the welcome, never below nothing. Full health and the
-// menu letters are compared for equality: the transcripts play each of their branches.
 // A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
 // the answers given, or the input typed, and the draws.
 Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
@@ -26,6 +22,10 @@ Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::st
   return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
 }
 
+// The street's thresholds, read from vendors.cpp: every comparison of the hour, a stat, the gold,
+// the health, a welcome value or a count with a constant, each played on both sides of its edge,
+// and the healing's price by its tier less the welcome, never below nothing. Full health and the
+// menu letters are compared for equality: the transcripts play each of their branches.
 TEST(VendorsStreet, DecisionsAtTheirEdges) {
   constexpr std::string_view kFruitBan = "\"GET THE HECK OUT OF HERE! PAYING CUSTOMERS ONLY!\"";
   constexpr std::string_view kClosed = "The vendors are not open yet, come back later.";
