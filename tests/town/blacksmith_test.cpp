@@ -95,24 +95,24 @@ TEST(Blacksmith, TheMoodAndTheHoursAfterAVisit) {
   const std::string sailor = "G\n" + pauses(3);
   const std::string wait = pauses(2) + "W\n";
   const std::string cpr = pauses(2) + "C\n" + pauses(2);
-  const auto check = [](const char* secondary, const char* pronoun, const std::string& input,
-                        int before, int after) {
+  const auto check = [](std::string_view who, void (*make)(GameState&), const char* pronoun,
+                        const std::string& input, int before, int after) {
     Harness h(pauses(4) + input);
-    h.state.SecondaryAbility = secondary;
+    make(h.state);
     h.state.Pronoun = pronoun;
     h.state.BlacksmithMood = before;
     h.state.ClockHour = 23;
-    EXPECT_EQ(h.play(visitBlacksmith), Ending::Returned) << secondary << pronoun;
-    EXPECT_EQ(h.state.BlacksmithMood, after) << secondary << pronoun;
+    EXPECT_EQ(h.play(visitBlacksmith), Ending::Returned) << who;
+    EXPECT_EQ(h.state.BlacksmithMood, after) << who;
     EXPECT_EQ(h.state.ClockHour, 23);
   };
-  check("Suggestion", "his", putOut + wait, 0, 20);
-  check("Bash", "her", putOut + cpr, 0, 20);
-  check("Bash", "his", putOut + cpr, 0, 0);
-  check("Tame", "his", sailor + wait, 0, 10);
-  check("Tame", "her", sailor + cpr, 0, 10);
-  check("Pickpocket", "his", sailor + cpr, 0, -10);
-  check("Suggestion", "his", putOut + wait, 10, 30);
+  check("a wizard's Suggestion, waited for", makeWizard, "his", putOut + wait, 0, 20);
+  check("a knight's Bash, a lady's CPR", makeKnight, "her", putOut + cpr, 0, 20);
+  check("a knight's Bash, a man's CPR", makeKnight, "his", putOut + cpr, 0, 0);
+  check("the sailor, waited for", makeHunter, "his", sailor + wait, 0, 10);
+  check("the sailor, a lady's CPR", makeHunter, "her", sailor + cpr, 0, 10);
+  check("the sailor, a man's CPR", makeThief, "his", sailor + cpr, 0, -10);
+  check("after the disguise", makeWizard, "his", putOut + wait, 10, 30);
 
   Harness h(pauses(1) + "S\n" + pauses(2));
   h.state.BlacksmithFire = 0;

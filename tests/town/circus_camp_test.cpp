@@ -20,6 +20,17 @@ std::string intoTheClues(std::string_view searches) {
   return "\nC\n" + std::string(searches);
 }
 
+// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
+// the answers given, or the input typed, and the draws.
+Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
+                    std::initializer_list<std::string_view> words, std::vector<int> draws = {}) {
+  return {name, std::move(scene), std::move(prepare), answers(words), std::move(draws)};
+}
+Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
+                 std::vector<int> draws = {}) {
+  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
+}
+
 // The visit and the status report after it.
 void visitAndReport(Context& context) {
   visitCircusCamp(context);
@@ -61,33 +72,25 @@ TEST(CircusCamp, DecisionsAtTheirEdges) {
 }
 
 TEST(CircusCamp, TheCampAndTheCaveAsThePlayerSeesThem) {
+  const Prepare job = set(&GameState::CircusStage, kCircusJobTaken);
+  const Prepare cave = set(&GameState::CaveUnlocked, 1);
+  const auto intellect = [&](int i) { return all({job, set(&GameState::PlayerIntellect, i)}); };
   checkTranscripts({
-      {"camp-searching-every-place-and-the-monster",
-       visitCircusCamp,
-       all({set(&GameState::PlayerIntellect, 5), set(&GameState::CircusStage, kCircusJobTaken)}),
-       intoTheClues("M\n\n\nQ\n\n\nT\n\n\nM\n"),
-       {}},
-      // An apple thrown, a miss, then six missiles; the dinosaur fumbles once.
+      typed("camp-searching-every-place-and-the-monster", visitCircusCamp, intellect(5),
+            intoTheClues("M\n\n\nQ\n\n\nT\n\n\nM\n")),
       // Puzzled by the clues, which aliens wipe out; searched again, bandits it is.
-      {"camp-a-puzzled-search-aliens-then-bandits",
-       visitAndReport,
-       all({set(&GameState::PlayerIntellect, 4), set(&GameState::CircusStage, kCircusJobTaken)}),
-       answers({"C", "M", "Q", "T", "A", "M", "Q", "T", "B"}),
-       {}},
-      {"camp-too-late-after-one-search",
-       visitAndReport,
-       set(&GameState::ClockHour, 18),
-       answers({"C", "M"}),
-       {}},
-      {"camp-left-to-the-chickens", visitCircusCamp, {}, answers({"L"}), {}},
-      {"camp-the-cave-not-yet", visitCircusCamp, set(&GameState::CaveUnlocked, 1), "N\n", {}},
-      {"camp-the-cave-and-the-dinosaur",
-       visitCircusCamp,
-       all({makeWizard, set(&GameState::CaveUnlocked, 1),
-            set(&GameState::CircusStage, kCircusJobTaken), set(&GameState::PlayerGold, 20),
-            set(&GameState::Apples, 1)}),
-       "S\n\n\nA\n\n1\n1\n1\n1\n1\n1\n1\n\n\n",
-       {1, 9, 11, 10, 5, 10, 15, 10, 5, 10, 15, 10, 5, 10, 20}},
+      answered("camp-a-puzzled-search-aliens-then-bandits", visitAndReport, intellect(4),
+               {"C", "M", "Q", "T", "A", "M", "Q", "T", "B"}),
+      answered("camp-too-late-after-one-search", visitAndReport, set(&GameState::ClockHour, 18),
+               {"C", "M"}),
+      answered("camp-left-to-the-chickens", visitCircusCamp, nullptr, {"L"}),
+      typed("camp-the-cave-not-yet", visitCircusCamp, cave, "N\n"),
+      // An apple thrown, a miss, then six missiles; the dinosaur fumbles once.
+      typed(
+          "camp-the-cave-and-the-dinosaur", visitCircusCamp,
+          all({makeWizard, cave, job, set(&GameState::PlayerGold, 20), set(&GameState::Apples, 1)}),
+          "S\n\n\nA\n\n1\n1\n1\n1\n1\n1\n1\n\n\n",
+          {1, 9, 11, 10, 5, 10, 15, 10, 5, 10, 15, 10, 5, 10, 20}),
   });
 }
 
@@ -120,8 +123,7 @@ TEST(CircusCamp, TheHoursTheCluesAndTheJobAfterAVisit) {
   check("bandits", {}, intoTheClues("M\n\n\nm\n\n\nQ\n\n\nT\n\n\nB\n"), {11, 1, 1, 1, 0, noJob});
   check("aliens", allClues, intoTheClues("A\nT\n\n\n"), {8, 0, 0, 1, 0, job});
   check("the monster", allClues, intoTheClues("M\n"), {7, 1, 1, 1, 1, job});
-  const Prepare cave =
-      all({set(&GameState::CaveUnlocked, 1), [](GameState& s) { s.PrimaryAbility = "Slash"; }});
+  const Prepare cave = all({set(&GameState::CaveUnlocked, 1), makeKnight});
   check("the cave, not yet", cave, "C x n\n", {7, 0, 0, 0, 1, job});
   // Six slashes for thirty hit points; the dinosaur bites after each of the first five.
   check("the dinosaur", cave, "S\n\n\n1\n1\n1\n1\n1\n1\n\n\n", {8, 0, 0, 0, 1, noJob});

@@ -74,9 +74,6 @@ TEST(Hideout, TheMeetingAndOwensFightAsThePlayerSeesThem) {
     return all({set(&GameState::PlayerStrength, 5), set(&GameState::PlayerBrawn, value)});
   };
   const auto pronoun = [](std::string word) { return [word](GameState& s) { s.Pronoun = word; }; };
-  const auto secondary = [](std::string action) {
-    return [action](GameState& s) { s.SecondaryAbility = action; };
-  };
   checkTranscripts({
       meeting("hideout-hi-heard-of-them-and-glad-to-help", {}, {"H", "Y", "H"}),
       meeting("hideout-a-lady-plays-it-cool-and-comes-to-their-terms", pronoun("her"),
@@ -92,9 +89,9 @@ TEST(Hideout, TheMeetingAndOwensFightAsThePlayerSeesThem) {
       owen("hideout-owen-beaten-and-the-bludgeon-declined", {}, {"1", "1", "D"},
            {10, 1, 1, 10, 1, 1}),
       // One round of each other action, up to the next.
-      owen("hideout-owen-a-pocket-picked", secondary("Pickpocket"), {"2"}, {11, 11}),
-      owen("hideout-owen-unaffected-by-suggestion", secondary("Suggestion"), {"2"}, {11, 11}),
-      owen("hideout-owen-bashed-and-cutting-back", secondary("Bash"), {"2"}, {11, 11}),
+      owen("hideout-owen-a-pocket-picked", makeThief, {"2"}, {11, 11}),
+      owen("hideout-owen-unaffected-by-suggestion", makeWizard, {"2"}, {11, 11}),
+      owen("hideout-owen-bashed-and-cutting-back", makeKnight, {"2"}, {11, 11}),
       owen("hideout-owen-hit-by-the-apples", set(&GameState::Apples, 1), {"A"}, {11, 11}),
       owen("hideout-owen-is-not-an-animal", {}, {"2"}, {11, 11}),
       // Stabbed to death, the player goes to the end screen after the librarian's turn.
@@ -106,18 +103,19 @@ TEST(Hideout, TheMeetingAndOwensFightAsThePlayerSeesThem) {
 // gold; the meeting leaves the quest's stage alone, so a refusal can be taken back; Owen's defeat
 // ends the quest, a death leaves it at Owen.
 TEST(Hideout, WhatAVisitLeavesBehind) {
-  for (const auto& [secondary, apples, answer, left] :
-       {std::tuple{"Pickpocket", 0, "2\n", std::tuple{30, 50, 42}},
-        {"Suggestion", 0, "2\n\n", std::tuple{30, 50, 40}},
-        {"Bash", 0, "2\n", std::tuple{28, 48, 40}},
-        {"Tame", 1, "A\n\n", std::tuple{25, 50, 40}}}) {
+  using Make = void (*)(GameState&);
+  for (const auto& [make, apples, answer, left] :
+       {std::tuple{Make{makeThief}, 0, "2\n", std::tuple{30, 50, 42}},
+        {Make{makeWizard}, 0, "2\n\n", std::tuple{30, 50, 40}},
+        {Make{makeKnight}, 0, "2\n", std::tuple{28, 48, 40}},
+        {Make{makeHunter}, 1, "A\n\n", std::tuple{25, 50, 40}}}) {
     Harness h(std::string(kOwenIntro) + answer, {11, 11});
     makeOwensHunter(h.state);
-    h.state.SecondaryAbility = secondary;
+    make(h.state);
     h.state.Apples = apples;
     h.play(enterHideout);
     EXPECT_EQ(std::tuple(h.state.OwenHealth, h.state.PlayerHealth, h.state.PlayerGold), left)
-        << secondary;
+        << answer;
     EXPECT_EQ(h.state.Apples, 0);
   }
 

@@ -6,6 +6,7 @@
 #include "core/run_keeper.h"
 #include "core/status_report.h"
 #include "support/harness.h"
+#include "support/players.h"
 #include "support/tables.h"
 
 namespace qm::testing {
@@ -18,6 +19,13 @@ void playHub(Context& context) {
   runHub(context);
 }
 
+// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
+// the input typed, and the draws.
+Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
+                 std::vector<int> draws = {}) {
+  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
+}
+
 // The menu and the letter it accepted.
 void chooseAndShow(Context& context) {
   const char letter = chooseFromHub(context);
@@ -25,10 +33,10 @@ void chooseAndShow(Context& context) {
 }
 
 // The hub's decisions, read from hub.cpp: every comparison of a quest stage with a constant (the
-// three places the menu offers, and accepts, only at their stages, in their order) and of the
-// health with 0 (the run kept only for a living player), each played on both sides of its edge;
-// and the letters of the places whose doors say it at once. The status report's and the clock's
-// decisions have tables of their own.
+// three places the menu offers, and accepts, only at their stages, in their order), each played
+// on both sides; and the letters of the places whose doors say it at once. The health's
+// comparison with 0 has the death check's test; the status report's and the clock's decisions
+// have tables of their own.
 TEST(HubMenu, DecisionsAtTheirEdges) {
   const std::string hatch = std::string(kMenu) + " I want to check out that mysterious hatch (H)";
   const std::string circus = std::string(kMenu) + " Let's go to the circus camp (C)";
@@ -74,17 +82,31 @@ TEST(HubMenu, DecisionsAtTheirEdges) {
       });
 }
 
-// The first pass after arrival; then a clock of 60 brought back one pass at a time (36: dark,
-// then 12: midday), with a fresh report after each visit.
+// The first pass after arrival; a clock of 60 brought back one pass at a time (36: dark, then
+// 12: midday), with a fresh report after each visit; and the whole Collective quest line, each
+// place handing the quest on to the next at its stage.
 TEST(Hub, TheReportsAndTheMenuAsThePlayerSeesThem) {
   const Prepare dagger = [](GameState& s) { s.Weapon = "Deadly Dagger"; };
+  const Prepare knight = all({makeKnight, [](GameState& s) {
+                                s.Weapon = "Shiny Sword";
+                                s.PlayerRace = "Human";
+                                s.PlayerStrength = 7;
+                                s.PlayerBrawn = 8;
+                                s.Pronoun = "his";
+                              }});
+  const std::string quest = std::string("I\n\nS\n\n\n\n") +    // to the Soggy Shrimp
+                            "D\n\nM\n\n\n\n\n\n\nS\n\n" +      // the sailor's tale, agreed
+                            "D\nS\n\n\n\n\n\nC\n\n\n\n\n\n" +  // an ale and the lost darts
+                            "F\n\n\n\nD\n\n" +                 // the stranger in the alley
+                            "\n\n\n\nH\n\nY\n\nH\n\n\n\n\n" +  // the meeting and the book
+                            "L\n\nR\n\n\n1\n1\n1\n\n\n" +      // the library and its book fight
+                            "I\n\nS\n\n\n\nH\n\n\n\n1\n1\n\n\nE\n";  // back below: Owen
   checkTranscripts({
-      {"hub-the-first-report-after-arrival", playHub, dagger, "", {}},
-      {"hub-a-long-wait-brought-back-one-pass-at-a-time",
-       playHub,
-       all({dagger, set(&GameState::ClockHour, 60)}),
-       "W 0 W 0\n",
-       {}},
+      typed("hub-the-first-report-after-arrival", playHub, dagger, ""),
+      typed("hub-a-long-wait-brought-back-one-pass-at-a-time", playHub,
+            all({dagger, set(&GameState::ClockHour, 60)}), "W 0 W 0\n"),
+      typed("hub-the-collective-quest-from-the-first-drink-to-owens-defeat", playHub, knight, quest,
+            {10, 11, 10, 11, 10, 11, 10, 1, 1, 10, 1, 1}),
   });
 }
 

@@ -287,23 +287,17 @@ TEST(PolishedPint, WhatAVisitLeavesBehind) {
   const int hidden = kHatchHidden;
   const int found = kHatchFound;
   const int noJob = kCircusNoJob;
-  const Prepare bash = [](GameState& s) { s.SecondaryAbility = "Bash"; };
   const auto health = [](int value) { return set(&GameState::PlayerHealth, value); };
   check("held up at 10", all({kKnight, strength(10)}), {"S"}, {},
         {90, 0, hidden, 50, 6, 1, 3, noJob});
   check("held up at 9", all({kKnight, strength(9)}), {"S"}, {},
         {40, 0, hidden, 50, 6, 1, 3, noJob});
-  check("a Thief's hold-up", all({kThief, strength(10)}), {"S", "P"}, {},
-        {90, 0, hidden, 50, 6, 1, 3, noJob});
   check("a pocket picked", kThief, {"s", "l"}, {10}, {42, 10, hidden, 50, 6, 1, 3, noJob});
   check("the wrong pocket", kThief, {"S", "L"}, {9}, {40, 0, hidden, 50, 6, 1, 3, noJob});
   check("the robot shot twice", {}, {"R", "P", "1", "1"}, {}, {40, 0, found, 40, 7, 1, 3, noJob});
-  check("the robot already down",
-        all({set(&GameState::BartenderHealth, 0), set(&GameState::HatchStage, found)}),
-        {"R", "P", "2"}, {}, {40, 0, found, 50, 7, 1, 3, noJob});
-  check("left at 0: thrown out", all({bash, health(10)}), {"R", "P", "2"}, {},
+  check("left at 0: thrown out", all({kKnight, health(10)}), {"R", "P", "2"}, {},
         {40, 0, found, 0, 7, 1, 3, noJob});
-  check("left below 0: dead", all({bash, health(5)}), {"R", "P", "2"}, {},
+  check("left below 0: dead", all({kKnight, health(5)}), {"R", "P", "2"}, {},
         {40, 10, hidden, -5, 7, 1, 3, noJob}, Ending::Died);
   check("a beer", {}, {"D", "B", "D", "L"}, {}, {35, 10, hidden, 50, 8, 1, 3, noJob});
   check("held, the job turned down", all({strength(4), intellect(3)}),
