@@ -13,8 +13,9 @@
 namespace qm::testing {
 namespace {
 
-// The library's decisions, every comparison in library.cpp of the hour or the book flag with a
-// constant, read from the code: the opening hours on both ends and the return option.
+// The library's thresholds, read from library.cpp: the opening hours, both ends played on both
+// sides of their edge. The book, a flag, offers its return: the transcripts play it with and
+// without.
 TEST(Library, DecisionsAtTheirEdges) {
   constexpr std::string_view kClosed = "The library is closed, please come back later";
   checkEdges(visitLibrary, {},
