@@ -74,6 +74,9 @@ TEST(Hideout, TheMeetingAndOwensFightAsThePlayerSeesThem) {
     return all({set(&GameState::PlayerStrength, 5), set(&GameState::PlayerBrawn, value)});
   };
   const auto pronoun = [](std::string word) { return [word](GameState& s) { s.Pronoun = word; }; };
+  // Each round: the attack roll (9 misses), Owen's roll (1 fumbles, 11 misses), the librarian's
+  // (1 is her beam): Owen falls from 30 to 25, 20, 15, 10, 5, then 0.
+  const std::vector<int> strikes = {9, 11, 1, 10, 1, 1, 10, 11, 11, 10, 11, 11};
   checkTranscripts({
       meeting("hideout-hi-heard-of-them-and-glad-to-help", {}, {"H", "Y", "H"}),
       meeting("hideout-a-lady-plays-it-cool-and-comes-to-their-terms", pronoun("her"),
@@ -86,8 +89,11 @@ TEST(Hideout, TheMeetingAndOwensFightAsThePlayerSeesThem) {
       // arrow and gets no turn, while the librarian still casts.
       owen("hideout-owen-shot-down-beside-the-librarian-and-the-bludgeon-taken", {},
            {"1", "1", "1", "1", "E"}, {10, 11, 1, 19, 1, 10, 12, 11, 11, 15, 2, 2}),
-      owen("hideout-owen-beaten-and-the-bludgeon-declined", {}, {"1", "1", "D"},
-           {10, 1, 1, 10, 1, 1}),
+      // Each fighter's strike: a miss, a wound, then the finishing blow.
+      owen("hideout-owen-stabbed-by-a-thief", makeThief, {"1", "1", "1", "1", "D"}, strikes),
+      owen("hideout-owen-blasted-by-a-wizard", makeWizard, {"1", "1", "1", "1", "D"}, strikes),
+      owen("hideout-owen-sliced-by-a-knight", makeKnight, {"1", "1", "1", "1", "D"}, strikes),
+      owen("hideout-owen-shot-by-a-hunter", makeHunter, {"1", "1", "1", "1", "D"}, strikes),
       // One round of each other action, up to the next.
       owen("hideout-owen-a-pocket-picked", makeThief, {"2"}, {11, 11}),
       owen("hideout-owen-unaffected-by-suggestion", makeWizard, {"2"}, {11, 11}),
