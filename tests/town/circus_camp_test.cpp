@@ -84,7 +84,8 @@ TEST(CircusCamp, TheCampAndTheCaveAsThePlayerSeesThem) {
       answered("camp-too-late-after-one-search", visitAndReport, set(&GameState::ClockHour, 18),
                {"C", "M"}),
       answered("camp-left-to-the-chickens", visitCircusCamp, nullptr, {"L"}),
-      typed("camp-the-cave-not-yet", visitCircusCamp, cave, "N\n"),
+      // "C" and "x" are passed over.
+      typed("camp-the-cave-not-yet", visitCircusCamp, cave, "C x n\n"),
       // An apple thrown, a miss, then six missiles; the dinosaur fumbles once.
       typed(
           "camp-the-cave-and-the-dinosaur", visitCircusCamp,

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/quest_stages.h"
+#include "support/harness.h"
 #include "support/tables.h"
 #include "town/places.h"
 
@@ -34,6 +35,13 @@ TEST(InnChoice, TheChoiceAsThePlayerSeesIt) {
        "\nP p D\n",
        {}},
   });
+}
+
+// What no line shows: choosing an inn takes no time.
+TEST(InnChoice, TakesNoTime) {
+  Harness h("\nD\n");
+  h.play(visitInns);
+  EXPECT_EQ(h.state.ClockHour, 6);
 }
 
 }  // namespace

@@ -295,6 +295,11 @@ TEST(PolishedPint, WhatAVisitLeavesBehind) {
   check("a pocket picked", kThief, {"s", "l"}, {10}, {42, 10, hidden, 50, 6, 1, 3, noJob});
   check("the wrong pocket", kThief, {"S", "L"}, {9}, {40, 0, hidden, 50, 6, 1, 3, noJob});
   check("the robot shot twice", {}, {"R", "P", "1", "1"}, {}, {40, 0, found, 40, 7, 1, 3, noJob});
+  check("a stab blocked, one of 50, a wound", kThief, {"R", "P", "1", "1", "1"}, {51, 50, 49},
+        {40, 0, found, 46, 7, 1, 3, noJob});
+  check("the robot already down",
+        all({set(&GameState::BartenderHealth, 0), set(&GameState::HatchStage, found)}),
+        {"R", "P", "2"}, {}, {40, 0, found, 50, 7, 1, 3, noJob});
   check("left at 0: thrown out", all({kKnight, health(10)}), {"R", "P", "2"}, {},
         {40, 0, found, 0, 7, 1, 3, noJob});
   check("left below 0: dead", all({kKnight, health(5)}), {"R", "P", "2"}, {},

@@ -155,8 +155,9 @@ TEST(VendorsStreet, TheVisitsAsThePlayerSeesThem) {
 }
 
 // What no line shows: each showing of the street costs an hour, also past closing time, and
-// the closed street none; the disguise makes the Pint welcome again and the blacksmith friendly,
-// with his fire burning again.
+// the closed street none; a healing makes the healer one step more welcoming; a weapon bought
+// brings its own fight action, and the second is kept; the disguise makes the Pint welcome again
+// and the blacksmith friendly, with his fire burning again.
 TEST(VendorsStreet, TheHoursAndTheDisguiseElsewhere) {
   for (const auto& [hour, after] : {std::pair{20, 20}, {19, 22}}) {
     Harness h(pauses(1) + "W\n\nN\nW\n\nN\nI\n");
@@ -164,6 +165,21 @@ TEST(VendorsStreet, TheHoursAndTheDisguiseElsewhere) {
     h.play(visitVendors);
     EXPECT_EQ(h.state.ClockHour, after) << hour;
   }
+
+  Harness healed(pauses(1) + "D\n" + pauses(1) + "Y\n" + pauses(2) + "Y\n" + pauses(1) + "I\n");
+  healed.state.ClockHour = 10;
+  healed.state.PlayerHealth = 41;
+  healed.play(visitVendors);
+  EXPECT_EQ(healed.state.HealerWelcome, 5);
+
+  Harness buyer(pauses(1) + "W\n" + pauses(1) + "S\nw\n");
+  makeThief(buyer.state);
+  buyer.state.ClockHour = 10;
+  buyer.state.PlayerGold = 15;
+  EXPECT_EQ(buyer.play(visitVendors), Ending::Returned);
+  EXPECT_EQ(buyer.state.Weapon, "Wicked Wand");
+  EXPECT_EQ(buyer.state.PrimaryAbility, "Magic Missile");
+  EXPECT_EQ(buyer.state.SecondaryAbility, "Pickpocket");
 
   Harness h(pauses(1) + "H\n" + pauses(1) + "S\n" + pauses(8) + "Y\n" + pauses(1) + "I\n" +
             pauses(4) + "R\n");
