@@ -14,14 +14,11 @@ const std::string kIntoTheSmoke = pauses(4);
 const std::string kSailor = "G\n" + pauses(3);
 
 // A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
-// the answers given, or the input typed, and the draws.
+// the answers given, the pauses around each answer, and the draws.
 Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
-                    std::initializer_list<std::string_view> words, std::vector<int> draws = {}) {
-  return {name, std::move(scene), std::move(prepare), answers(words), std::move(draws)};
-}
-Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
-                 std::vector<int> draws = {}) {
-  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
+                    std::initializer_list<std::string_view> words, std::vector<int> draws = {},
+                    int pausesEach = 6) {
+  return {name, std::move(scene), std::move(prepare), answers(words, pausesEach), std::move(draws)};
 }
 
 // The blacksmith's thresholds, read from blacksmith.cpp: every comparison of the fire, the mood or
@@ -70,8 +67,8 @@ TEST(Blacksmith, TheFireAndTheShopAsThePlayerSeesThem) {
   const Prepare her = [](GameState& s) { s.Pronoun = "her"; };
   const Prepare his = [](GameState& s) { s.Pronoun = "his"; };
   checkTranscripts({
-      typed("blacksmith-closed-before-five", visitBlacksmith,
-            all({set(&GameState::BlacksmithFire, 0), set(&GameState::ClockHour, 4)}), pauses(1)),
+      answered("blacksmith-closed-before-five", visitBlacksmith,
+               all({set(&GameState::BlacksmithFire, 0), set(&GameState::ClockHour, 4)}), {}),
       // A missile, the apples, an "A" with none left that does nothing, then Suggestion puts it
       // out; waited for, he has work.
       answered("blacksmith-a-wizard-puts-out-the-fire-and-sweeps-the-shop", visitTwice,

@@ -56,14 +56,11 @@ void visitAndReport(Context& context) {
 }
 
 // A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
-// the answers given, or the input typed, and the draws.
+// the answers given, the pauses around each answer, and the draws.
 Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
-                    std::initializer_list<std::string_view> words, std::vector<int> draws = {}) {
-  return {name, std::move(scene), std::move(prepare), answers(words), std::move(draws)};
-}
-Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
-                 std::vector<int> draws = {}) {
-  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
+                    std::initializer_list<std::string_view> words, std::vector<int> draws = {},
+                    int pausesEach = 6) {
+  return {name, std::move(scene), std::move(prepare), answers(words, pausesEach), std::move(draws)};
 }
 
 constexpr std::string_view kThrownOut = "She grabs you by the ear, and drags you out of the inn!";
@@ -184,7 +181,7 @@ TEST(PolishedPint, DecisionsOfTheBeerTheLacertiAndTheJob) {
 
 TEST(PolishedPint, TheDoorTheInnAndTheRobberiesAsThePlayerSeesThem) {
   checkTranscripts({
-      typed("pint-refused-at-the-door", visitPolishedPint, set(&GameState::PintWelcome, 0), ""),
+      answered("pint-refused-at-the-door", visitPolishedPint, set(&GameState::PintWelcome, 0), {}),
       answered("pint-entering-and-leaving", visitPolishedPint, intellect(5), {"L"}),
       answered("pint-thief-holds-up-the-bar-and-is-thrown-out", visitPolishedPint,
                all({kThief, strength(9)}), {"S", "P"}),
@@ -239,17 +236,18 @@ TEST(PolishedPint, TheBeerTheLacertiAndTheJobAsThePlayerSeesThem) {
     return all({kInnHunter, strength(s), intellect(i), gold(5)});
   };
   const Prepare drinks = drinker(7, 6);
-  const std::string quarrel = answers({"B", "H", "1"});
   checkTranscripts({
       answered("pint-a-beer-while-the-lacerti-talk", haveABeerAtTheBar, drinks, {"B", "D"}),
       answered("pint-lacerti-sent-off-and-the-circus-job", haveABeerAtTheBar, drinks,
                {"B", "H", "2", "Y", "I", "H"}),
       answered("pint-lacerti-grab-a-player-who-breaks-free-and-is-thrown-out", haveABeerAtTheBar,
                all({drinker(5, 5), kKnight}), {"B", "H", "2"}),
-      typed("pint-lacerti-a-thief-stabs-one", haveABeerAtTheBar, all({drinks, kThief}), quarrel),
+      answered("pint-lacerti-a-thief-stabs-one", haveABeerAtTheBar, all({drinks, kThief}),
+               {"B", "H", "1"}),
       answered("pint-lacerti-a-thief-fishes-out-three-gold", haveABeerAtTheBar,
                all({drinks, kThief}), {"B", "H", "2"}),
-      typed("pint-lacerti-a-wizard-fries-one", haveABeerAtTheBar, all({drinks, kWizard}), quarrel),
+      answered("pint-lacerti-a-wizard-fries-one", haveABeerAtTheBar, all({drinks, kWizard}),
+               {"B", "H", "1"}),
       answered("pint-a-beer-in-peace-once-the-lacerti-are-gone", visitAndReport,
                all({drinks, set(&GameState::LacertiAtBar, 0)}), {"D", "B"}),
       // A shot at the glass leaves them at the bar; held and punched, the player flips one and

@@ -14,14 +14,11 @@ namespace qm::testing {
 namespace {
 
 // A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
-// the answers given, or the input typed, and the draws.
+// the answers given, the pauses around each answer, and the draws.
 Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
-                    std::initializer_list<std::string_view> words, std::vector<int> draws = {}) {
-  return {name, std::move(scene), std::move(prepare), answers(words), std::move(draws)};
-}
-Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
-                 std::vector<int> draws = {}) {
-  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
+                    std::initializer_list<std::string_view> words, std::vector<int> draws = {},
+                    int pausesEach = 6) {
+  return {name, std::move(scene), std::move(prepare), answers(words, pausesEach), std::move(draws)};
 }
 
 // The theatre's thresholds, read from theatre.cpp: every comparison of the hour, the gold or the
@@ -83,18 +80,18 @@ void visitAndComeBack(Context& context) {
 TEST(Theatre, TheVisitsAsThePlayerSeesThem) {
   const Prepare atOne = set(&GameState::ClockHour, 13);
   checkTranscripts({
-      typed("theatre-the-poster-long-before-the-show", visitTheatre, nullptr, pauses(3)),
+      answered("theatre-the-poster-long-before-the-show", visitTheatre, nullptr, {}),
       answered("theatre-no-patron-of-the-arts", visitTheatre, atOne, {"N"}),
       answered("theatre-too-poor-for-a-ticket", visitTheatre,
                all({atOne, set(&GameState::PlayerGold, 14)}), {"S"}),
-      typed("theatre-the-murder-and-leaving-with-the-crowd", visitAndComeBack,
-            set(&GameState::ClockHour, 12), answers({"S", "L"}, 8)),
-      typed("theatre-the-tree-asks-for-help-in-vain", visitAndComeBack,
-            set(&GameState::ClockHour, 15), answers({"S", "S", "N"}, 8)),
+      answered("theatre-the-murder-and-leaving-with-the-crowd", visitAndComeBack,
+               set(&GameState::ClockHour, 12), {"S", "L"}, {}, 8),
+      answered("theatre-the-tree-asks-for-help-in-vain", visitAndComeBack,
+               set(&GameState::ClockHour, 15), {"S", "S", "N"}, {}, 8),
       // Agreed to help and left at once; taken up again at night: every clue, the poison resisted
       // and poured out, the program read twice, a wrong name, then Sugar and the sceptre; then
       // the case is closed.
-      typed(
+      answered(
           "theatre-every-clue-a-wrong-name-and-sugar",
           [](Context& c) {
             visitTheatre(c);
@@ -106,9 +103,9 @@ TEST(Theatre, TheVisitsAsThePlayerSeesThem) {
           },
           all({atOne, set(&GameState::PlayerBrawn, 5),
                [](GameState& s) { s.PlayerName = "Quill"; }}),
-          answers({"S", "S", "S", "L", "B", "X", "X", "L", "D", "C", "D", "D", "D", "P", "D",
-                   "L", "V", "L", "S", "X", "L", "R", "N", "R", "Y", "H", "R", "Y", "S", "E"},
-                  8)),
+          {"S", "S", "S", "L", "B", "X", "X", "L", "D", "C", "D", "D", "D", "P", "D",
+           "L", "V", "L", "S", "X", "L", "R", "N", "R", "Y", "H", "R", "Y", "S", "E"},
+          {}, 8),
       // Woken once, then the second sip is the last.
       answered("theatre-the-poison-fells-a-weak-player", visitTheatre,
                all({set(&GameState::TheatreStage, kTheatreInvestigating),

@@ -12,14 +12,11 @@ namespace qm::testing {
 namespace {
 
 // A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
-// the answers given, or the input typed, and the draws.
+// the answers given, the pauses around each answer, and the draws.
 Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
-                    std::initializer_list<std::string_view> words, std::vector<int> draws = {}) {
-  return {name, std::move(scene), std::move(prepare), answers(words), std::move(draws)};
-}
-Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
-                 std::vector<int> draws = {}) {
-  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
+                    std::initializer_list<std::string_view> words, std::vector<int> draws = {},
+                    int pausesEach = 6) {
+  return {name, std::move(scene), std::move(prepare), answers(words, pausesEach), std::move(draws)};
 }
 
 // The street's thresholds, read from vendors.cpp: every comparison of the hour, a stat, the gold,
@@ -125,7 +122,7 @@ TEST(VendorsStreet, TheVisitsAsThePlayerSeesThem) {
   const auto gold = [](int g) { return set(&GameState::PlayerGold, g); };
   const auto health = [](int h) { return set(&GameState::PlayerHealth, h); };
   checkTranscripts({
-      typed("vendors-closed-at-dawn", visitVendors, nullptr, ""),
+      answered("vendors-closed-at-dawn", visitVendors, nullptr, {}),
       // Bags read again until a whole number of 1 or more; too dear; refusals until the ban.
       answered("vendors-apples-bought-and-refused-until-the-fruit-lady-bans", visitAndReport,
                at10(set(&GameState::PlayerStrength, 4)),
@@ -135,12 +132,12 @@ TEST(VendorsStreet, TheVisitsAsThePlayerSeesThem) {
       answered("vendors-the-fruit-lady-robbed-and-the-hat-salesman-silent", visitAndReport,
                at10(set(&GameState::PlayerStrength, 5)), {"F", "B", "S", "F", "B", "F", "H"}),
       // Turned away by the weapon vendor and the healer, then the disguise wins them back.
-      typed("vendors-the-hat-salesman-his-pitch-and-the-disguise", visitAndReport,
-            at10(all({gold(20), set(&GameState::WeaponVendorWelcome, 0),
-                      set(&GameState::HealerWelcome, 0)})),
-            answers({"W", "D", "H", "N", "H", "S", "N", "H", "S", "Y", "H", "S", "Y", "W", "N", "D",
-                     "I"},
-                    9)),
+      answered(
+          "vendors-the-hat-salesman-his-pitch-and-the-disguise", visitAndReport,
+          at10(all({gold(20), set(&GameState::WeaponVendorWelcome, 0),
+                    set(&GameState::HealerWelcome, 0)})),
+          {"W", "D", "H", "N", "H", "S", "N", "H", "S", "Y", "H", "S", "Y", "W", "N", "D", "I"}, {},
+          9),
       // Serious wounds healed, then none; the healer and the weapon vendor wronged.
       answered("vendors-healed-then-the-healer-and-the-weapon-vendor-wronged", visitAndReport,
                at10(all({health(30), set(&GameState::PlayerIntellect, 9)})),
