@@ -1,174 +1,133 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
+#include "core/quest_stages.h"
+#include "core/status_report.h"
 #include "support/harness.h"
+#include "support/players.h"
 #include "support/tables.h"
 #include "town/places.h"
 
 namespace qm::testing {
 namespace {
 
-constexpr std::string_view kLate =
-    "Its starting to get late, and you make out anything, you should come back tommorow\n";
 constexpr std::string_view kWhere = "Where do you want to search for clues?";
-constexpr std::string_view kConclusion = "you can come up with only one conclusion...";
 
 // The arrival's pause and the answer to look for clues, then the searches.
 std::string intoTheClues(std::string_view searches) {
   return "\nC\n" + std::string(searches);
 }
 
-// The camp's decisions, read from circus_camp.cpp: every comparison of the hour, the intellect,
-// a clue flag, the cave flag or an answer with a constant, each played on both sides of its edge.
+// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
+// the answers given, or the input typed, and the draws.
+Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
+                    std::initializer_list<std::string_view> words, std::vector<int> draws = {}) {
+  return {name, std::move(scene), std::move(prepare), answers(words), std::move(draws)};
+}
+Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
+                 std::vector<int> draws = {}) {
+  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
+}
+
+// The visit and the status report after it.
+void visitAndReport(Context& context) {
+  visitCircusCamp(context);
+  printStatusReport(context.console, context.state);
+}
+
+// The camp's thresholds, read from circus_camp.cpp: every comparison of the hour or the intellect
+// with a constant, each played on both sides of its edge, and each clue's flag, any of them
+// missing. The cave's flag and the answers are compared for equality: the transcripts play each
+// of their branches.
 TEST(CircusCamp, DecisionsAtTheirEdges) {
-  const auto clues = [](int mess, int quarters, int tents) {
-    return [=](GameState& s) {
-      s.MessTentSearched = mess;
-      s.QuartersSearched = quarters;
-      s.AnimalTentsSearched = tents;
-    };
-  };
-  constexpr std::string_view kCaveQuestion = "Are you ready to check out the cave?";
+  constexpr std::string_view kTooLate =
+      "Its starting to get late, and you make out anything, you should come back tommorow";
   constexpr std::string_view kLeftovers = "That's strange, you'd think they'd have leftovers...";
-  const std::string searchMess = intoTheClues("M\n\n\n");
-  const std::string_view tooLate = kLate.substr(0, kLate.size() - 1);  // without its line end
+  constexpr std::string_view kConclusion =
+      "Looking at the clues closely, you can come up with only one conclusion...";
+  const auto clues = [](int mess, int quarters, int tents) {
+    return all({set(&GameState::MessTentSearched, mess),
+                set(&GameState::QuartersSearched, quarters),
+                set(&GameState::AnimalTentsSearched, tents)});
+  };
+  const auto hour = [](int h) { return set(&GameState::ClockHour, h); };
+  const auto intellect = [](int i) { return set(&GameState::PlayerIntellect, i); };
+  const std::string search = intoTheClues("");
+  const std::string mess = intoTheClues("M\n\n\n");
   checkEdges(
       visitCircusCamp, {},
       {
-          {"cave 1: only the cave", set(&GameState::CaveUnlocked, 1), "", {}, kCaveQuestion, true},
-          {"cave 0: the camp", set(&GameState::CaveUnlocked, 0), "", {}, kCaveQuestion, false},
-          {"N: not now", set(&GameState::CaveUnlocked, 1), "N\n", {}, "Okay", true},
-          {"S: into the cave", set(&GameState::CaveUnlocked, 1), "S\n", {}, "Okay", false},
-          {"L: leaves", {}, "\nL\n", {}, "Pfft, chicken.", true},
-          {"C: searches", {}, "\nC\n", {}, "Pfft, chicken.", false},
-          {"hour 19, 20 on arrival: too late",
-           set(&GameState::ClockHour, 19),
-           "\nC\n",
-           {},
-           tooLate,
-           true},
-          {"hour 18, 19 on arrival: a search",
-           set(&GameState::ClockHour, 18),
-           "\nC\n",
-           {},
-           tooLate,
-           false},
-          {"intellect 5: the leftovers",
-           set(&GameState::PlayerIntellect, 5),
-           searchMess,
-           {},
-           kLeftovers,
-           true},
-          {"intellect 4: no idea",
-           set(&GameState::PlayerIntellect, 4),
-           searchMess,
-           {},
-           kLeftovers,
-           false},
-          {"all three clues: the conclusion",
-           clues(1, 1, 1),
-           "\nC\n",
-           {},
-           "Looking at the clues closely, you can come up with only one conclusion...",
-           true},
-          {"the mess tent missing: more searching", clues(0, 1, 1), "\nC\n", {}, kWhere, true},
-          {"the quarters missing: more searching", clues(1, 0, 1), "\nC\n", {}, kWhere, true},
-          {"the animal tents missing: more searching", clues(1, 1, 0), "\nC\n", {}, kWhere, true},
-          {"all three clues: no more searching", clues(1, 1, 1), "\nC\n", {}, kWhere, false},
+          {"hour 19, 20 on arrival: too late", hour(19), search, {}, kTooLate, true},
+          {"hour 18, 19 on arrival: a search", hour(18), search, {}, kTooLate, false},
+          {"intellect 5: the leftovers", intellect(5), mess, {}, kLeftovers, true},
+          {"intellect 4: no idea", intellect(4), mess, {}, kLeftovers, false},
+          {"all three clues: the conclusion", clues(1, 1, 1), search, {}, kConclusion, true},
+          {"the mess tent missing: more searching", clues(0, 1, 1), search, {}, kWhere, true},
+          {"the quarters missing: more searching", clues(1, 0, 1), search, {}, kWhere, true},
+          {"the tents missing: more searching", clues(1, 1, 0), search, {}, kWhere, true},
+          {"all three clues: no more searching", clues(1, 1, 1), search, {}, kWhere, false},
       });
 }
 
 TEST(CircusCamp, TheCampAndTheCaveAsThePlayerSeesThem) {
+  const Prepare job = set(&GameState::CircusStage, kCircusJobTaken);
+  const Prepare cave = set(&GameState::CaveUnlocked, 1);
+  const auto intellect = [&](int i) { return all({job, set(&GameState::PlayerIntellect, i)}); };
   checkTranscripts({
-      {"camp-searching-every-place-and-the-monster",
-       visitCircusCamp,
-       all({set(&GameState::PlayerIntellect, 5), set(&GameState::CircusStage, 1)}),
-       intoTheClues("M\n\n\nQ\n\n\nT\n\n\nM\n"),
-       {}},
+      typed("camp-searching-every-place-and-the-monster", visitCircusCamp, intellect(5),
+            intoTheClues("M\n\n\nQ\n\n\nT\n\n\nM\n")),
+      // Puzzled by the clues, which aliens wipe out; searched again, bandits it is.
+      answered("camp-a-puzzled-search-aliens-then-bandits", visitAndReport, intellect(4),
+               {"C", "M", "Q", "T", "A", "M", "Q", "T", "B"}),
+      answered("camp-too-late-after-one-search", visitAndReport, set(&GameState::ClockHour, 18),
+               {"C", "M"}),
+      answered("camp-left-to-the-chickens", visitCircusCamp, nullptr, {"L"}),
+      // "C" and "x" are passed over.
+      typed("camp-the-cave-not-yet", visitCircusCamp, cave, "C x n\n"),
       // An apple thrown, a miss, then six missiles; the dinosaur fumbles once.
-      {"camp-the-cave-and-the-dinosaur",
-       visitCircusCamp,
-       [](GameState& s) {
-         s.CaveUnlocked = s.CircusStage = 1;
-         s.PlayerGold = 20;
-         s.Apples = 1;
-         s.PrimaryAbility = "Magic Missile";
-         s.SecondaryAbility = "Suggestion";
-       },
-       "S\n\n\nA\n\n1\n1\n1\n1\n1\n1\n1\n\n\n",
-       {1, 9, 11, 10, 5, 10, 15, 10, 5, 10, 15, 10, 5, 10, 20}},
+      typed(
+          "camp-the-cave-and-the-dinosaur", visitCircusCamp,
+          all({makeWizard, cave, job, set(&GameState::PlayerGold, 20), set(&GameState::Apples, 1)}),
+          "S\n\n\nA\n\n1\n1\n1\n1\n1\n1\n1\n\n\n",
+          {1, 9, 11, 10, 5, 10, 15, 10, 5, 10, 15, 10, 5, 10, 20}),
   });
 }
 
-TEST(CircusCamp, ItIsTooLateFromTwentyOnBeforeAnySearchAndTheCluesStay) {
-  // Hour before the trip, searches made, hour when sent home (the camp does not wrap the clock).
-  for (const auto& [arrival, searches, home] : {std::tuple{18, 1, 20}, {19, 0, 20}, {24, 0, 25}}) {
-    Harness h(intoTheClues("M\n\n\n"));
-    h.state.ClockHour = arrival;
-    EXPECT_EQ(h.play(visitCircusCamp), Ending::Returned) << arrival;
-    EXPECT_TRUE(h.output().ends_with(kLate)) << arrival;
-    EXPECT_EQ(h.state.MessTentSearched, searches);
-    EXPECT_EQ(h.state.ClockHour, home);
-  }
-}
-
-TEST(CircusCamp, EveryPlaceMustBeSearchedAndOnlyASharpMindReadsTheClues) {
-  for (const auto& [intellect, plates] :
-       {std::pair{4, "You can't discern anything from these clues"},
-        {5, "That's strange, you'd think they'd have leftovers..."}}) {
-    Harness h(intoTheClues("M\n\n\nm\n\n\nQ\n\n\nT\n\n\nB\n"));
-    h.state.PlayerIntellect = intellect;
-    h.state.CircusStage = 1;
-    EXPECT_EQ(h.play(visitCircusCamp), Ending::Returned);
-    const std::string out = h.output();
-    EXPECT_EQ(occurrences(out, plates), 2) << intellect;
-    EXPECT_EQ(occurrences(out, "You can clearly make out a claw print"), intellect >= 5 ? 1 : 0);
-    EXPECT_EQ(occurrences(out, kConclusion), 1);
-    EXPECT_NE(out.find("no animals to be found\nLooking at the clues"), std::string::npos);
-    EXPECT_EQ(h.state.ClockHour, 11);
-    EXPECT_EQ(h.state.CircusStage, 0);
-  }
-}
-
-TEST(CircusCamp, AliensWipeTheCluesAndTheSearchQuestionFollowsOnTheSameLine) {
-  Harness h(intoTheClues("A\nT\n\n\n"));
-  h.state.MessTentSearched = h.state.QuartersSearched = h.state.AnimalTentsSearched = 1;
-  EXPECT_EQ(h.play(visitCircusCamp), Ending::InputEnded);
-  EXPECT_EQ(occurrences(h.output(), "you should go back to searching for clues" +
-                                        std::string(kWhere) + "\nThe mess tent (M)"),
-            1);
-  EXPECT_EQ(h.state.MessTentSearched + h.state.QuartersSearched, 0);
-  EXPECT_EQ(h.state.AnimalTentsSearched, 1);
-}
-
-TEST(CircusCamp, TheMonsterOpensTheCaveWhereTheDinosaurPaysAHundredGold) {
-  Harness found(intoTheClues("M\n"));
-  found.state.MessTentSearched = found.state.QuartersSearched = found.state.AnimalTentsSearched = 1;
-  EXPECT_EQ(found.play(visitCircusCamp), Ending::Returned);
-  EXPECT_TRUE(found.output().ends_with(
-      "(L)\nYou continue to search around the ruined campsite, and you suddenly remember that the camp was built right by a cave! That's probably where the monster came from.\nMysterious cave unlocked! When you're ready to check it out come back here.\n"));
-  EXPECT_EQ(found.state.CaveUnlocked, 1);
-
-  Harness later("C x n\n");
-  later.state.CaveUnlocked = 1;
-  later.play(visitCircusCamp);
-  EXPECT_EQ(later.output(),
-            "You travel to the north of the town, to the camp by the cave\n"
-            "Are you ready to check out the cave?\nSure (S) No (N)\nOkay\n");
-  EXPECT_EQ(later.state.ClockHour, 7);
-
+// What a visit leaves that no line shows, from 6 o'clock: the hour (the camp does not wrap the
+// clock), the three clues, the cave and the circus job.
+TEST(CircusCamp, TheHoursTheCluesAndTheJobAfterAVisit) {
+  using Left = std::tuple<int, int, int, int, int, int>;
+  const auto check = [](std::string_view visit, const Prepare& prepare, const std::string& input,
+                        Left left) {
+    Harness h(input, {10, 15, 10, 15, 10, 15, 10, 15, 10, 15, 10, 15});
+    h.state.CircusStage = kCircusJobTaken;
+    if (prepare) prepare(h.state);
+    h.play(visitCircusCamp);
+    const GameState& s = h.state;
+    EXPECT_EQ(Left(s.ClockHour, s.MessTentSearched, s.QuartersSearched, s.AnimalTentsSearched,
+                   s.CaveUnlocked, s.CircusStage),
+              left)
+        << visit;
+  };
+  const auto hour = [](int h) { return set(&GameState::ClockHour, h); };
+  const Prepare allClues =
+      all({set(&GameState::MessTentSearched, 1), set(&GameState::QuartersSearched, 1),
+           set(&GameState::AnimalTentsSearched, 1)});
+  const int job = kCircusJobTaken;
+  const int noJob = kCircusNoJob;
+  // Hour, mess tent, quarters, animal tents, cave, circus job.
+  check("a search, then late", hour(18), intoTheClues("M\n\n\n"), {20, 1, 0, 0, 0, job});
+  check("late on arrival", hour(19), intoTheClues("M\n\n\n"), {20, 0, 0, 0, 0, job});
+  check("late past midnight", hour(24), intoTheClues("M\n\n\n"), {25, 0, 0, 0, 0, job});
+  check("bandits", {}, intoTheClues("M\n\n\nm\n\n\nQ\n\n\nT\n\n\nB\n"), {11, 1, 1, 1, 0, noJob});
+  check("aliens", allClues, intoTheClues("A\nT\n\n\n"), {8, 0, 0, 1, 0, job});
+  check("the monster", allClues, intoTheClues("M\n"), {7, 1, 1, 1, 1, job});
+  const Prepare cave = all({set(&GameState::CaveUnlocked, 1), makeKnight});
+  check("the cave, not yet", cave, "C x n\n", {7, 0, 0, 0, 1, job});
   // Six slashes for thirty hit points; the dinosaur bites after each of the first five.
-  Harness cave("S\n\n\n1\n1\n1\n1\n1\n1\n\n\n", {10, 15, 10, 15, 10, 15, 10, 15, 10, 15, 10, 15});
-  cave.state.CaveUnlocked = cave.state.CircusStage = 1;
-  cave.state.PlayerGold = 20;
-  cave.state.PrimaryAbility = "Slash";
-  EXPECT_EQ(cave.play(visitCircusCamp), Ending::Returned);
-  EXPECT_TRUE(cave.output().ends_with("you now have 120 gold!\n" + std::string(kPauseText)));
-  EXPECT_EQ(cave.state.PlayerHealth, 30);
-  EXPECT_EQ(cave.state.CircusStage, 0);
-  EXPECT_EQ(cave.state.ClockHour, 8);
-  cave.expectAllDrawsUsed();
+  check("the dinosaur", cave, "S\n\n\n1\n1\n1\n1\n1\n1\n\n\n", {8, 0, 0, 0, 1, noJob});
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <tuple>
+#include <vector>
+
 #include "support/harness.h"
 #include "support/tables.h"
 #include "town/places.h"
@@ -24,86 +28,49 @@ TEST(Waiting, DecisionsAtTheirEdges) {
              });
 }
 
-TEST(Waiting, FiveHoursNeverSleeps) {
-  Harness h("5\n");
-  h.state.ClockHour = 10;
-  EXPECT_EQ(h.play(waitAround), Ending::Returned);
-  EXPECT_EQ(h.output(), "How many hours?\n");
-  EXPECT_EQ(h.state.ClockHour, 15);
-  h.expectAllDrawsUsed();
+TEST(Waiting, TheWaitsAsThePlayerSeesThem) {
+  checkTranscripts({
+      // Negative and other answers are refused without asking again.
+      {"waiting-refused-answers-then-three-hours",
+       waitAround,
+       {},
+       "-1 soon 2.5 99999999999 3\n",
+       {}},
+      {"waiting-asleep-and-nothing-happens", waitAround, {}, "6\n\n", {10}},
+      {"waiting-the-hooligans-take-twelve-gold", waitAround, {}, "30\n\n\n", {9, 12}},
+      // A theft larger than the purse reports what was actually lost.
+      {"waiting-the-hooligans-take-all-there-is",
+       waitAround,
+       set(&GameState::PlayerGold, 3),
+       "8\n\n\n",
+       {1, 20}},
+  });
 }
 
-TEST(Waiting, ZeroHoursIsAcceptedAndChangesNothing) {
-  Harness h("0\n");
-  h.state.ClockHour = 10;
-  h.play(waitAround);
-  EXPECT_EQ(h.state.ClockHour, 10);
-  EXPECT_EQ(h.output(), "How many hours?\n");
-}
-
-TEST(Waiting, SixHoursSleepsAndARollOfTenIsQuiet) {
-  Harness h("6\n\n", {10});
-  h.state.ClockHour = 10;
-  h.play(waitAround);
-  EXPECT_EQ(
-      h.output(),
-      "How many hours?\nYou wait so long, that you get tired and fall asleep...\n\nPress Enter to continue . . . \nNothing happens...\n");
-  EXPECT_EQ(h.state.ClockHour, 16);
-  EXPECT_EQ(h.state.AchievementHooligans, 0);
-  h.expectAllDrawsUsed();
-}
-
-TEST(Waiting, ARollOfNineBringsTheHooligans) {
-  Harness h("30\n\n\n", {9, 12});
-  h.state.ClockHour = 10;
-  h.play(waitAround);
-  EXPECT_TRUE(hasLinesInOrder(
-      h.lines(), {"While you are asleep some hooligans stole some of your gold!",
-                  "You now only have 28 gold, you lost 12 gold", "Achievement get; Hooligans!!!"}));
-  EXPECT_EQ(h.state.PlayerGold, 28);
-  EXPECT_EQ(h.state.StolenGold, 12);
-  EXPECT_EQ(h.state.AchievementHooligans, 1);
-  EXPECT_EQ(h.state.ClockHour, 40);
-  h.expectAllDrawsUsed();
-}
-
-TEST(Waiting, ATheftLargerThanThePurseReportsWhatWasActuallyLost) {
-  Harness h("8\n\n\n", {1, 20});
-  h.state.PlayerGold = 3;
-  h.play(waitAround);
-  EXPECT_TRUE(hasLinesInOrder(h.lines(), {"You now only have 0 gold, you lost 3 gold"}));
-  EXPECT_EQ(h.state.PlayerGold, 0);
-}
-
-TEST(Waiting, ASecondTheftAnnouncesTheAchievementAgain) {
-  Harness h("6\n\n\n", {5, 30});
-  h.state.AchievementHooligans = 1;
-  h.play(waitAround);
-  EXPECT_EQ(occurrences(h.output(), "Achievement get; Hooligans!!!"), 1);
-  EXPECT_EQ(h.state.AchievementHooligans, 1);
-  EXPECT_EQ(h.state.PlayerGold, 10);
-}
-
-TEST(Waiting, RefusesNegativeAndNonNumericAnswersWithoutAskingAgain) {
-  Harness h("-1 soon 2.5 99999999999 3\n");
-  h.state.ClockHour = 7;
-  h.play(waitAround);
-  EXPECT_EQ(h.output(),
-            "How many hours?\nPlease enter a positive integer\nPlease enter a positive integer\n"
-            "Please enter a positive integer\nPlease enter a positive integer\n");
-  EXPECT_EQ(h.state.ClockHour, 10);
-}
-
-TEST(Waiting, AHugeWaitStopsTheClockAtTheLargestHour) {
-  Harness h("2147483647\n\n", {15});
-  h.state.ClockHour = 23;
-  h.play(waitAround);
-  EXPECT_EQ(h.state.ClockHour, INT_MAX);
-}
-
-TEST(Waiting, EndOfInputAtTheQuestionEndsQuietly) {
-  Harness h("-5\n");
-  EXPECT_EQ(h.play(waitAround), Ending::InputEnded);
+// What no line shows: the hours, up to the largest clock, the gold and the theft, and the
+// achievement, kept after a second theft; from 10 o'clock with 40 gold.
+TEST(Waiting, TheClockTheGoldAndTheAchievementAfterAWait) {
+  using Left = std::tuple<int, int, int, int>;  // hour, gold, stolen, achievement
+  const auto check = [](const char* input, std::vector<int> draws, int achievement, Left left) {
+    Harness h(input, std::move(draws));
+    h.state.ClockHour = 10;
+    h.state.AchievementHooligans = achievement;
+    EXPECT_NE(h.play(waitAround), Ending::InputEnded) << input;
+    EXPECT_EQ(Left(h.state.ClockHour, h.state.PlayerGold, h.state.StolenGold,
+                   h.state.AchievementHooligans),
+              left)
+        << input;
+    h.expectAllDrawsUsed();
+  };
+  check("0\n", {}, 0, {10, 40, 0, 0});
+  check("5\n", {}, 0, {15, 40, 0, 0});
+  check("-1 soon 3\n", {}, 0, {13, 40, 0, 0});
+  check("6\n\n", {10}, 0, {16, 40, 0, 0});
+  check("30\n\n\n", {9, 12}, 0, {40, 28, 12, 1});
+  check("6\n\n\n", {5, 30}, 1, {16, 10, 30, 1});
+  check("2147483647\n\n", {15}, 0, {INT_MAX, 40, 0, 0});
+  Harness ended("-5\n");
+  EXPECT_EQ(ended.play(waitAround), Ending::InputEnded);
 }
 
 }  // namespace
