@@ -8,6 +8,7 @@
 
 #include "support/golden_transcripts.h"
 #include "support/harness.h"
+#include "support/players.h"
 
 namespace qm::testing {
 
@@ -61,6 +62,12 @@ std::optional<std::string_view> goldenText(std::string_view name) {
     if (golden.name == name) return golden.text;
   }
   return std::nullopt;
+}
+
+Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
+                    std::initializer_list<std::string_view> words, std::vector<int> draws,
+                    int pausesEach) {
+  return {name, std::move(scene), std::move(prepare), answers(words, pausesEach), std::move(draws)};
 }
 
 void checkEdges(const SceneRun& scene, const Prepare& base, std::initializer_list<Edge> edges) {

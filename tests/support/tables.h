@@ -55,6 +55,12 @@ struct Transcript {
 // The file tests/golden/<name>.txt (or .save), or nothing when there is none.
 std::optional<std::string_view> goldenText(std::string_view name);
 
+// A transcript of `scene` from the state `prepare` makes (none: the game's start), with the
+// answers given, `pausesEach` empty lines around each (see answers()), and the draws.
+Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
+                    std::initializer_list<std::string_view> words, std::vector<int> draws = {},
+                    int pausesEach = 6);
+
 // Plays each run and compares its whole output, byte for byte, with its transcript. With the
 // environment variable QUILLMARROW_UPDATE_GOLDEN=1 the transcripts are written from the output
 // instead: read the difference before committing it.

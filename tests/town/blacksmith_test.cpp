@@ -13,14 +13,6 @@ namespace {
 const std::string kIntoTheSmoke = pauses(4);
 const std::string kSailor = "G\n" + pauses(3);
 
-// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
-// the answers given, the pauses around each answer, and the draws.
-Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
-                    std::initializer_list<std::string_view> words, std::vector<int> draws = {},
-                    int pausesEach = 6) {
-  return {name, std::move(scene), std::move(prepare), answers(words, pausesEach), std::move(draws)};
-}
-
 // The blacksmith's thresholds, read from blacksmith.cpp: every comparison of the fire, the mood or
 // the hour with a constant, each played on both sides of its edge. The menu letters are compared
 // for equality, and which fire actions put it out is the fight table's business: the transcripts

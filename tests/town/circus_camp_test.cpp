@@ -20,17 +20,6 @@ std::string intoTheClues(std::string_view searches) {
   return "\nC\n" + std::string(searches);
 }
 
-// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
-// the answers given, or the input typed, and the draws.
-Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
-                    std::initializer_list<std::string_view> words, std::vector<int> draws = {}) {
-  return {name, std::move(scene), std::move(prepare), answers(words), std::move(draws)};
-}
-Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
-                 std::vector<int> draws = {}) {
-  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
-}
-
 // The visit and the status report after it.
 void visitAndReport(Context& context) {
   visitCircusCamp(context);
@@ -76,8 +65,8 @@ TEST(CircusCamp, TheCampAndTheCaveAsThePlayerSeesThem) {
   const Prepare cave = set(&GameState::CaveUnlocked, 1);
   const auto intellect = [&](int i) { return all({job, set(&GameState::PlayerIntellect, i)}); };
   checkTranscripts({
-      typed("camp-searching-every-place-and-the-monster", visitCircusCamp, intellect(5),
-            intoTheClues("M\n\n\nQ\n\n\nT\n\n\nM\n")),
+      Transcript("camp-searching-every-place-and-the-monster", visitCircusCamp, intellect(5),
+                 intoTheClues("M\n\n\nQ\n\n\nT\n\n\nM\n"), {}),
       // Puzzled by the clues, which aliens wipe out; searched again, bandits it is.
       answered("camp-a-puzzled-search-aliens-then-bandits", visitAndReport, intellect(4),
                {"C", "M", "Q", "T", "A", "M", "Q", "T", "B"}),
@@ -85,9 +74,9 @@ TEST(CircusCamp, TheCampAndTheCaveAsThePlayerSeesThem) {
                {"C", "M"}),
       answered("camp-left-to-the-chickens", visitCircusCamp, nullptr, {"L"}),
       // "C" and "x" are passed over.
-      typed("camp-the-cave-not-yet", visitCircusCamp, cave, "C x n\n"),
+      Transcript("camp-the-cave-not-yet", visitCircusCamp, cave, "C x n\n", {}),
       // An apple thrown, a miss, then six missiles; the dinosaur fumbles once.
-      typed(
+      Transcript(
           "camp-the-cave-and-the-dinosaur", visitCircusCamp,
           all({makeWizard, cave, job, set(&GameState::PlayerGold, 20), set(&GameState::Apples, 1)}),
           "S\n\n\nA\n\n1\n1\n1\n1\n1\n1\n1\n\n\n",

@@ -55,14 +55,6 @@ void visitAndReport(Context& context) {
   printStatusReport(context.console, context.state);
 }
 
-// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
-// the answers given, the pauses around each answer, and the draws.
-Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
-                    std::initializer_list<std::string_view> words, std::vector<int> draws = {},
-                    int pausesEach = 6) {
-  return {name, std::move(scene), std::move(prepare), answers(words, pausesEach), std::move(draws)};
-}
-
 constexpr std::string_view kThrownOut = "She grabs you by the ear, and drags you out of the inn!";
 
 // The thresholds of the Polished Pint: every comparison in polished_pint.cpp, robot_bartender.cpp

@@ -55,13 +55,6 @@ TEST(Shrimp, DecisionsAtTheirEdges) {
              });
 }
 
-// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
-// the answers given, and the draws.
-Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
-                    std::initializer_list<std::string_view> words, std::vector<int> draws = {}) {
-  return {name, std::move(scene), std::move(prepare), answers(words), std::move(draws)};
-}
-
 // Each visit ends with the status report, which shows the gold and health it left. The answers
 // carry letters that their menu does not offer, which must be passed over.
 void visitAndReport(Context& context) {

@@ -13,14 +13,6 @@
 namespace qm::testing {
 namespace {
 
-// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
-// the answers given, the pauses around each answer, and the draws.
-Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
-                    std::initializer_list<std::string_view> words, std::vector<int> draws = {},
-                    int pausesEach = 6) {
-  return {name, std::move(scene), std::move(prepare), answers(words, pausesEach), std::move(draws)};
-}
-
 // The theatre's thresholds, read from theatre.cpp: every comparison of the hour, the gold or the
 // brawn with a constant, each played on both sides of its edge, and the count to the next show
 // from the hour of the day (12 - hour before noon, 36 - hour from 16 on, the next day's for a

@@ -11,14 +11,6 @@
 namespace qm::testing {
 namespace {
 
-// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
-// the answers given, the pauses around each answer, and the draws.
-Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
-                    std::initializer_list<std::string_view> words, std::vector<int> draws = {},
-                    int pausesEach = 6) {
-  return {name, std::move(scene), std::move(prepare), answers(words, pausesEach), std::move(draws)};
-}
-
 // The street's thresholds, read from vendors.cpp: every comparison of the hour, a stat, the gold,
 // the health, a welcome value or a count with a constant, each played on both sides of its edge,
 // and the healing's price by its tier less the welcome, never below nothing. Full health and the
