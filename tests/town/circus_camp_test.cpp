@@ -65,8 +65,11 @@ TEST(CircusCamp, TheCampAndTheCaveAsThePlayerSeesThem) {
   const Prepare cave = set(&GameState::CaveUnlocked, 1);
   const auto intellect = [&](int i) { return all({job, set(&GameState::PlayerIntellect, i)}); };
   checkTranscripts({
-      Transcript("camp-searching-every-place-and-the-monster", visitCircusCamp, intellect(5),
-                 intoTheClues("M\n\n\nQ\n\n\nT\n\n\nM\n"), {}),
+      {"camp-searching-every-place-and-the-monster",
+       visitCircusCamp,
+       intellect(5),
+       intoTheClues("M\n\n\nQ\n\n\nT\n\n\nM\n"),
+       {}},
       // Puzzled by the clues, which aliens wipe out; searched again, bandits it is.
       answered("camp-a-puzzled-search-aliens-then-bandits", visitAndReport, intellect(4),
                {"C", "M", "Q", "T", "A", "M", "Q", "T", "B"}),
@@ -74,13 +77,13 @@ TEST(CircusCamp, TheCampAndTheCaveAsThePlayerSeesThem) {
                {"C", "M"}),
       answered("camp-left-to-the-chickens", visitCircusCamp, nullptr, {"L"}),
       // "C" and "x" are passed over.
-      Transcript("camp-the-cave-not-yet", visitCircusCamp, cave, "C x n\n", {}),
+      {"camp-the-cave-not-yet", visitCircusCamp, cave, "C x n\n", {}},
       // An apple thrown, a miss, then six missiles; the dinosaur fumbles once.
-      Transcript(
-          "camp-the-cave-and-the-dinosaur", visitCircusCamp,
-          all({makeWizard, cave, job, set(&GameState::PlayerGold, 20), set(&GameState::Apples, 1)}),
-          "S\n\n\nA\n\n1\n1\n1\n1\n1\n1\n1\n\n\n",
-          {1, 9, 11, 10, 5, 10, 15, 10, 5, 10, 15, 10, 5, 10, 20}),
+      {"camp-the-cave-and-the-dinosaur",
+       visitCircusCamp,
+       all({makeWizard, cave, job, set(&GameState::PlayerGold, 20), set(&GameState::Apples, 1)}),
+       "S\n\n\nA\n\n1\n1\n1\n1\n1\n1\n1\n\n\n",
+       {1, 9, 11, 10, 5, 10, 15, 10, 5, 10, 15, 10, 5, 10, 20}},
   });
 }
 
