@@ -131,8 +131,14 @@ Module.page = (() => {
     if (event.target.tagName !== "BUTTON" && !String(window.getSelection())) line.focus();
   });
   document.getElementById("again").addEventListener("click", () => location.reload());
-  // Keeps the site for play with no network, where the browser can (a secure origin).
-  if (navigator.serviceWorker) navigator.serviceWorker.register("sw.js").catch(() => {});
+  // Keeps the site for play with no network, where the browser can (a secure origin): once the
+  // game first waits for the player, so that fetching the site again does not slow its start.
+  let keptOffline = false;
+  const keepOffline = () => {
+    if (keptOffline || !navigator.serviceWorker) return;
+    keptOffline = true;
+    navigator.serviceWorker.register("sw.js").catch(() => {});
+  };
   line.focus();
 
   return {
@@ -146,13 +152,18 @@ Module.page = (() => {
         return Promise.resolve(1);
       }
       return new Promise((resolve) => {
-        navigator.locks
-          .request(key, { signal: AbortSignal.timeout(1500) }, () => {
-            holdsRun = true;
-            resolve(1);
-            return new Promise(() => {});
-          })
-          .catch(() => resolve(0));
+        const hold = () => {
+          holdsRun = true;
+          resolve(1);
+          return new Promise(() => {});
+        };
+        navigator.locks.request(key, { ifAvailable: true }, (lock) => {
+          if (lock) return hold();
+          navigator.locks
+            .request(key, { signal: AbortSignal.timeout(1500) }, hold)
+            .catch(() => resolve(0));
+          return undefined;
+        });
       });
     },
     // The kept run in localStorage: null for nothing, "+" and a text, "-" and why it failed.
@@ -194,6 +205,7 @@ Module.page = (() => {
       return waiting !== null;
     },
     nextLine() {
+      keepOffline();
       line.scrollIntoView({ block: "end" });
       if (typedAhead.length) return Promise.resolve(typedAhead.shift());
       return new Promise((resolve) => {

@@ -189,6 +189,7 @@ check(!(await transcript(second)).includes("Carry on (C)"), "a second tab offere
 
 // A damaged run is set aside beside one set aside before, which stays, and a new game starts.
 const damaged = await openPage("?seed=7");
+await damaged.waitForFunction(() => Module.page.isWaiting(), { polling: 10 });  // it has read the storage
 await damaged.evaluate(() => {
   localStorage.setItem("quillmarrow.save", "not a save\n");
   localStorage.setItem("quillmarrow.save.damaged", "older");
@@ -227,9 +228,10 @@ await answer(moving, toTheTown);
 await atTheTownMenu(moving);
 await moving.click("#download-run");
 const downloaded = join(work, "quillmarrow.save");
-for (let wait = 0; wait < 500 && !existsSync(downloaded); ++wait) await new Promise((done) => setTimeout(done, 10));
+for (let wait = 0; wait < 3000 && !existsSync(downloaded); ++wait) await new Promise((done) => setTimeout(done, 10));
 check(existsSync(downloaded) && readFileSync(downloaded).equals(readFileSync(terminalSave)),
-      "the run downloaded from the page is not the native program's save of the same play");
+      "the run downloaded from the page is not the native program's save of the same play: " +
+      (existsSync(downloaded) ? JSON.stringify(readFileSync(downloaded).toString().slice(0, 300)) : "none"));
 await moving.reload();
 const pageOn = await playedOnInThePage(moving);
 check(existsSync(downloaded) && pageOn === playedOnNatively(downloaded),
