@@ -292,7 +292,7 @@ server.close();
 const siteBytes = readdirSync(site).reduce((sum, name) => sum + gzipSync(readFileSync(join(site, name)), { level: 9 }).length, 0);
 console.log(`site: ${(siteBytes / 1024).toFixed(1)} KB gzipped; first line after ${firstLine.toFixed(0)} ms (median of 5 cold loads); ` +
             `Enter to text: median ${median.toFixed(1)} ms, 95th percentile ${slowest.toFixed(1)} ms over ${times.length} answers`);
-check(siteBytes <= 150 * 1024, "the site is larger than 150 KB gzipped");
+check(siteBytes <= 100 * 1024, "the site is larger than 100 KB gzipped");
 check(firstLine <= 500, "the first line came after more than 500 ms");
 check(slowest <= 16, "an answer took more than 16 ms to show its text");
 
