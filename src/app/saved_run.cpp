@@ -297,7 +297,7 @@ std::optional<std::string> setValue(GameState& state, const SavedVariable& varia
     const bool fits = variable.rule == Rule::Word ? Console::isWord(*value)
                       : variable.rule == Rule::WordOrNone
                           ? value->empty() || Console::isWord(*value)
-                                                          : value->size() <= kLongestLine;
+                          : value->size() <= kLongestLine;
     if (!fits) return "'" + name + "' is not a value the game gives it";
     state.*std::get<std::string GameState::*>(variable.member) = *value;
     return std::nullopt;

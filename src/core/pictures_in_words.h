@@ -19,7 +19,8 @@ class PicturesInWords final : public OutputSink {
   // The shortest line of one character that counts as a rule.
   static constexpr std::size_t kShortestRule = 10;
 
-  explicit PicturesInWords(OutputSink& next, std::function<bool()> inWords = [] { return true; });
+  explicit PicturesInWords(
+      OutputSink& next, std::function<bool()> inWords = [] { return true; });
 
   void write(std::string_view bytes) override;
 
@@ -31,10 +32,10 @@ class PicturesInWords final : public OutputSink {
   OutputSink& next_;
   std::function<bool()> inWords_;
   Reading reading_ = Reading::Text;
-  bool words_ = true;       // what `inWords_` said at the start of this write
-  std::string name_;        // what the picture being read shows, as far as it has come
-  std::string rule_;        // the line so far, while it may be a rule
-  bool mayBeRule_ = true;   // the line so far is one drawn character over and over, or nothing
+  bool words_ = true;      // what `inWords_` said at the start of this write
+  std::string name_;       // what the picture being read shows, as far as it has come
+  std::string rule_;       // the line so far, while it may be a rule
+  bool mayBeRule_ = true;  // the line so far is one drawn character over and over, or nothing
 };
 
 }  // namespace qm
