@@ -14,7 +14,6 @@ namespace {
 
 constexpr std::string_view kOpening = "\n\n\n\n";
 constexpr std::string_view kSuitFalls = "Then it falls over, crushing him!";
-constexpr std::string_view kTimer = "Behind him, a timer sarts to tick down...";
 
 // The three pauses of the flight, the pause before the wand, the answer and the last pause.
 std::string bomb(std::string_view answer) {
