@@ -135,50 +135,34 @@ TEST(Encounters, EachFightToItsEnd) {
            set(&BasementVisit::BasementRow, 1)});
   const std::string peonFight = "\nH\n\n1\n2\n1\n1\n";
   const std::vector<int> peonDraws = {5, 1, 5, 15, 15, 15, 3};
-  struct Fought {
-    Transcript play;
-    int healthAfter;
-  };
-  const Fought fights[] = {
-      {{"basement-zombie-noticed-then-slashed",
-        inRoom(2, 2, zombieRoom),
-        fighter("Slash", "Bash"),
-        "\nR\n\n1\n1\n1\n",
-        {1, 0, 1, 10, 15, 19, 7}},
-       50 - 5 - 2},
-      {{"basement-peon-slashed-and-bashed", inRoom(4, 1, peonRoom), fighter("Slash", "Bash"),
-        peonFight, peonDraws},
-       50 - 5 - 2},
-      {{"basement-peon-shot-and-tamed", inRoom(4, 1, peonRoom), fighter("Shoot", "Tame"), peonFight,
-        peonDraws},
-       50 - 5 - 2},
-      {{"basement-automaton-falls-with-the-knight",
-        exploreBasement,
-        falls,
-        "\nH\n\n1\n1\n1\n",
-        {0, 10, 10}},
-       0},
-      {{"basement-automaton-pickpocketed-then-apples",
-        inRoom(4, 2, automatonRoom),
-        thief(1),
-        "\nH\n\n2\n\n\nA\n\n",
-        {2}},
-       45},  // no turn after the apples
-      {{"basement-rats-bite-for-half-their-number",
-        inRoom(4, 4, ratRoom),
-        thief(0),
-        "H\n1\n2\n\n\n2\n\n\n2\n\n\n2\n\n\n2\n\n\n",
-        {10}},
-       50 - 5 - (2 + 2 + 1 + 1 + 0)},
-      {{"basement-rats-escaped-wait-anew", escapeAndComeBack, thief(1), "H\nA\n\nH\n", {}}, 50},
-  };
-  for (const Fought& fought : fights) {
-    checkTranscripts({fought.play});
-    Harness h(fought.play.input, fought.play.draws);
-    fought.play.prepare(h.state);
-    h.play(fought.play.scene);
-    EXPECT_EQ(h.state.PlayerHealth, fought.healthAfter) << fought.play.name;
-  }
+  checkTranscripts({
+      {"basement-zombie-noticed-then-slashed",
+       leaving(inRoom(2, 2, zombieRoom)),
+       fighter("Slash", "Bash"),
+       "\nR\n\n1\n1\n1\n",
+       {1, 0, 1, 10, 15, 19, 7}},
+      {"basement-peon-slashed-and-bashed", leaving(inRoom(4, 1, peonRoom)),
+       fighter("Slash", "Bash"), peonFight, peonDraws},
+      {"basement-peon-shot-and-tamed", leaving(inRoom(4, 1, peonRoom)), fighter("Shoot", "Tame"),
+       peonFight, peonDraws},
+      {"basement-automaton-falls-with-the-knight",
+       leaving(exploreBasement),
+       falls,
+       "\nH\n\n1\n1\n1\n",
+       {0, 10, 10}},
+      // No turn after the apples.
+      {"basement-automaton-pickpocketed-then-apples",
+       leaving(inRoom(4, 2, automatonRoom)),
+       thief(1),
+       "\nH\n\n2\n\n\nA\n\n",
+       {2}},
+      {"basement-rats-bite-for-half-their-number",
+       leaving(inRoom(4, 4, ratRoom)),
+       thief(0),
+       "H\n1\n2\n\n\n2\n\n\n2\n\n\n2\n\n\n2\n\n\n",
+       {10}},
+      {"basement-rats-escaped-wait-anew", leaving(escapeAndComeBack), thief(1), "H\nA\n\nH\n", {}},
+  });
 }
 
 // Three walks through the fight rooms, one a class, so that every secondary action with a pause

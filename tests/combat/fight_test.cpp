@@ -10,20 +10,22 @@
 namespace qm::testing {
 namespace {
 
-// Fights the book from the hit points in EnemyHealth (no intro).
-void fightTheBook(Context& c) {
-  Fight(c, kPossessedBook, c.state.EnemyHealth).play();
+// How the fight ended, as the transcripts show it.
+void tellTheEnd(Context& c, FightEnd end) {
+  constexpr std::string_view kEnds[] = {"won", "lost", "the apples thrown"};
+  c.console.line("== the fight ended: ", kEnds[static_cast<int>(end)]);
 }
 
-// Fights the book from the given hit points (no intro).
-FightEnd fightBook(Harness& h, int bookHealth, FightRules rules = {}) {
-  FightEnd end = FightEnd::Won;
-  h.state.EnemyHealth = bookHealth;
-  const Ending ending = h.play([&](Context& c) {
-    end = Fight(c, kPossessedBook, c.state.EnemyHealth, std::move(rules)).play();
+// The book fought from the hit points in EnemyHealth (no intro) under `rules`, then how the fight
+// ended and what it left.
+SceneRun fightTheBook(FightRules rules = {}) {
+  return leaving([rules](Context& c) {
+    tellTheEnd(c, Fight(c, kPossessedBook, c.state.EnemyHealth, rules).play());
   });
-  return ending == Ending::Died ? FightEnd::Lost : end;
 }
+
+const Prepare kBookAt15 = set(&GameState::EnemyHealth, 15);
+const Prepare kBookAt5 = set(&GameState::EnemyHealth, 5);
 
 // The round model's decisions, found by reading fight.cpp, each at its edge, in a fight with the
 // book: the apples offered while a bag is carried, the attack roll's hit from 10, the finishing
@@ -61,148 +63,69 @@ TEST(Fight, DecisionsAtTheirEdges) {
 // What a round's answers do beyond the edges: unmatched answers are read again without a new
 // prompt, "A" with no apples left is accepted and does nothing, each bag is used up, a
 // replaced primary ability brings its own messages, and an ability no handler knows does nothing.
-TEST(RoundPrompt, AnswersAsThePlayerSeesThem) {
-  checkTranscripts({
-      {"fight-unmatched-answers-then-a-stab",
-       fightTheBook,
-       all({makeThief, set(&GameState::EnemyHealth, 5)}),
-       "3 b 11 Stab 1\n",
-       {12, 20}},
-      {"fight-apples-until-none-are-left",
-       fightTheBook,
-       all({makeThief, set(&GameState::Apples, 3), set(&GameState::EnemyHealth, 5)}),
-       "A\n\nA\n\nA\n\nA 1\n",
-       {15, 15, 15, 15, 12, 15}},
-      {"fight-a-replaced-primary-ability",
-       fightTheBook,
-       all({[](GameState& s) { giveAbilities(s, "Shoot", "Bash"); },
-            set(&GameState::EnemyHealth, 5)}),
-       "1\n",
-       {14, 15}},
-      {"fight-an-ability-no-handler-knows",
-       fightTheBook,
-       all({[](GameState& s) { giveAbilities(s, "Wiggle", "Bash"); },
-            set(&GameState::EnemyHealth, 15)}),
-       "1\n2\n",
-       {20, 20}},
-  });
-}
-
-TEST(EnemyTurn, TheRollIsDrawnEvenWhenTheEnemyIsDown) {
-  Harness h("2\n\n", {1});
-  makeWizard(h.state);
-  EXPECT_EQ(fightBook(h, 15), FightEnd::Won);
-  // The fumble would have hurt; a fallen book does nothing with its roll.
-  EXPECT_EQ(h.state.PlayerHealth, 50);
-  EXPECT_EQ(
-      h.output(),
-      "Magic Missile(1) Suggestion(2) \nYou wave your hand...\n\nPress Enter to continue . . . \n"
-      "The book falls to the ground!\nIt looks like you've won...\n");
-  h.expectAllDrawsUsed();
-}
-
-TEST(FightEnd, DeathInTheRoundTheEnemyFallsStillShowsTheVictoryFirst) {
-  Harness h("2\n", {20});
-  makeKnight(h.state);
-  h.state.PlayerHealth = 2;
-  EXPECT_EQ(fightBook(h, 2), FightEnd::Lost);
-  EXPECT_TRUE(hasLinesInOrder(
-      h.lines(), {"You bash the book, but you get a paper cut!", "It looks like you've won..."}));
-  EXPECT_EQ(h.state.PlayerHealth, 0);
-}
-
-TEST(FightEnd, ALostFightLeftToTheSceneIsReportedNotActedOn) {
-  Harness h("1\n", {0, 1});
-  makeKnight(h.state);
-  h.state.PlayerHealth = 10;
-  FightEnd end = FightEnd::Won;
-  h.state.EnemyHealth = 15;
-  EXPECT_EQ(h.play([&](Context& c) {
-    end = Fight(c, kPossessedBook, c.state.EnemyHealth, {.deathEndsGame = false}).play();
-  }),
-            Ending::Returned);
-  EXPECT_EQ(end, FightEnd::Lost);
-  EXPECT_EQ(h.state.PlayerHealth, 0);
-}
-
-TEST(FightEnd, RoundsGoOnUntilOneSideFalls) {
-  // Miss, papercut; hit, bite missed; hit, papercut; hit finishes.
-  Harness h("1\n1\n1\n1\n", {3, 5, 12, 15, 12, 2, 12, 20});
-  makeThief(h.state);
-  EXPECT_EQ(fightBook(h, 15), FightEnd::Won);
-  EXPECT_EQ(h.state.EnemyHealth, 0);
-  EXPECT_EQ(h.state.PlayerHealth, 40);
-  EXPECT_EQ(occurrences(h.output(), "It looks like you've won..."), 1);
-  h.expectAllDrawsUsed();
-}
-
-TEST(FightRules, ApplesCanEndTheFightBeforeTheEnemyActs) {
-  Harness h("A\n\n");
-  h.state.Apples = 1;
-  makeThief(h.state);
-  EXPECT_EQ(fightBook(h, 15, {.applesEndFight = true}), FightEnd::ApplesThrown);
-  EXPECT_EQ(h.state.Apples, 0);
-  h.expectAllDrawsUsed();
-}
-
-TEST(FightRules, WithoutApplesOfferedOnlyOneAndTwoAreAnswers) {
-  Harness h("A a 1\n", {12, 15});
-  h.state.Apples = 4;
-  makeThief(h.state);
-  fightBook(h, 5, {.applesOffered = false});
-  EXPECT_TRUE(h.output().starts_with("Stab(1) Pickpocket(2) \nYour knife gets stuck in the book"));
-  EXPECT_EQ(h.state.Apples, 4);
-}
-
-TEST(FightRules, AHigherFinishingThresholdChangesTheMessage) {
-  Harness h("1\n", {10, 15});
-  makeKnight(h.state);
-  h.state.EnemyHealth = 10;
-  h.play([](Context& c) {
-    Fight(c, kPossessedBook, c.state.EnemyHealth, {.finishingAt = 10}).playerTurn();
-  });
-  EXPECT_EQ(h.lines()[1], "Sha-bam! You slice the book in half!");
-}
-
-TEST(FightRules, TheAllyActsEveryRoundAfterTheEnemyAndBeforeTheVictoryLine) {
-  Harness h("1\n", {12, 15});
-  makeThief(h.state);
-  FightRules rules;
-  rules.allyTurn = [](Fight& fight) { fight.console().line("the ally acts"); };
-  fightBook(h, 5, rules);
-  EXPECT_EQ(occurrences(h.output(), "the ally acts"), 1);
-  EXPECT_TRUE(hasLinesInOrder(
-      h.lines(), {"Your knife gets stuck in the book, and the book falls to the ground",
-                  "the ally acts", "It looks like you've won..."}));
-}
-
-TEST(FightRules, ASpecialActionRunsItsOwnFunction) {
-  static constexpr FightTable kTable = {
+// Then how a fight ends: a fallen enemy draws its roll but does nothing with it; a death in the
+// round the enemy falls still shows the victory first; a lost fight left to the scene is only
+// reported; rounds go on until one side falls. And each rule of a fight's own.
+TEST(Fight, RoundsAndEndsAsThePlayerSeesThem) {
+  const auto abilities = [](std::string_view primary, std::string_view secondary) {
+    return [primary, secondary](GameState& s) { giveAbilities(s, primary, secondary); };
+  };
+  const Prepare thiefWithApples = all({makeThief, set(&GameState::Apples, 3), kBookAt5});
+  FightRules withAnAlly;
+  withAnAlly.allyTurn = [](Fight& fight) { fight.console().line("the ally acts"); };
+  static constexpr FightTable kSpecialTable = {
       .pickpocket = Special{[](Fight& fight) {
         fight.console().line("special");
         fight.enemyHealth() = -3;
       }},
       .victory = {"won"},
   };
-  Harness h("2\n", {7});
-  makeThief(h.state);
-  h.state.EnemyHealth = 15;
-  FightEnd end = FightEnd::Lost;
-  h.play([&](Context& c) { end = Fight(c, kTable, c.state.EnemyHealth).play(); });
-  EXPECT_EQ(end, FightEnd::Won);
-  EXPECT_EQ(h.output(), "Stab(1) Pickpocket(2) \nspecial\nwon\n");
-}
-
-TEST(StageFight, SetsTheHitPointsAndPrintsTheIntroFirst) {
-  Harness h("\n\n2\n\n", {5});
-  makeHunter(h.state);
-  h.state.EnemyHealth = -40;
-  FightEnd end = FightEnd::Lost;
-  h.play([&](Context& c) { end = stageFight(c, kPossessedBook, c.state.EnemyHealth); });
-  EXPECT_EQ(end, FightEnd::Won);
-  EXPECT_TRUE(h.output().starts_with(
-      "The book starts to flutter up into the air\n\"Oh my!\"\n\nPress Enter to continue . . . \n"
-      "It starts to attack you!\n\nPress Enter to continue . . . \nShoot(1) Tame(2) \nIt's enchanted...\n"));
+  checkTranscripts({
+      typed("fight-unmatched-answers-then-a-stab", fightTheBook(), all({makeThief, kBookAt5}),
+            "3 b 11 Stab 1\n", {12, 20}),
+      typed("fight-apples-until-none-are-left", fightTheBook(), thiefWithApples,
+            "A\n\nA\n\nA\n\nA 1\n", {15, 15, 15, 15, 12, 15}),
+      typed("fight-a-replaced-primary-ability", fightTheBook(),
+            all({abilities("Shoot", "Bash"), kBookAt5}), "1\n", {14, 15}),
+      typed("fight-an-ability-no-handler-knows", fightTheBook(),
+            all({abilities("Wiggle", "Bash"), kBookAt15}), "1\n2\n", {20, 20}),
+      typed("fight-the-book-falls-and-its-fumble-does-nothing", fightTheBook(),
+            all({makeWizard, kBookAt15}), "2\n\n", {1}),
+      typed("fight-a-death-in-the-round-the-book-falls", fightTheBook(),
+            all({makeKnight, set(&GameState::PlayerHealth, 2), set(&GameState::EnemyHealth, 2)}),
+            "2\n", {20}),
+      typed("fight-a-lost-fight-left-to-the-scene", fightTheBook({.deathEndsGame = false}),
+            all({makeKnight, set(&GameState::PlayerHealth, 10), kBookAt15}), "1\n", {0, 1}),
+      // Miss, papercut; hit, bite missed; hit, papercut; hit finishes.
+      typed("fight-rounds-until-the-book-falls", fightTheBook(), all({makeThief, kBookAt15}),
+            "1\n1\n1\n1\n", {3, 5, 12, 15, 12, 2, 12, 20}),
+      typed("fight-apples-that-end-the-fight", fightTheBook({.applesEndFight = true}),
+            all({makeThief, set(&GameState::Apples, 1), kBookAt15}), "A\n\n"),
+      typed("fight-no-apples-offered", fightTheBook({.applesOffered = false}),
+            all({makeThief, set(&GameState::Apples, 4), kBookAt5}), "A a 1\n", {12, 15}),
+      typed("fight-a-higher-finishing-threshold", leaving([](Context& c) {
+              Fight(c, kPossessedBook, c.state.EnemyHealth, {.finishingAt = 10}).playerTurn();
+            }),
+            all({makeKnight, set(&GameState::EnemyHealth, 10)}), "1\n", {10}),
+      typed("fight-an-ally-after-the-enemy-before-the-victory", fightTheBook(withAnAlly),
+            all({makeThief, kBookAt5}), "1\n", {12, 15}),
+      typed("fight-a-special-action-of-its-own", leaving([](Context& c) {
+              tellTheEnd(c, Fight(c, kSpecialTable, c.state.EnemyHealth).play());
+            }),
+            all({makeThief, kBookAt15}), "2\n", {7}),
+      // The hit points are set and the intro printed first.
+      typed("fight-a-staged-fight", leaving([](Context& c) {
+              tellTheEnd(c, stageFight(c, kPossessedBook, c.state.EnemyHealth));
+            }),
+            all({makeHunter, set(&GameState::EnemyHealth, -40)}), "\n\n2\n\n", {5}),
+      typed("fight-the-dinosaurs-fumble-hurts-the-dinosaur", leaving([](Context& c) {
+              Fight fight(c, kCaveDinosaur, c.state.DinosaurHealth);
+              fight.playerTurn();
+              bandedEnemyTurn(fight);
+            }),
+            all({abilities("Stab", "Suggestion"), set(&GameState::DinosaurHealth, 30)}), "2\n",
+            {1}),
+  });
 }
 
 // Each table through one win and one loss.
@@ -259,19 +182,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TableCase{"CaveDinosaur", &kCaveDinosaur, &GameState::DinosaurHealth,
                                 "You've defeated him! Or her?...."}),
     [](const ::testing::TestParamInfo<TableCase>& info) { return std::string(info.param.name); });
-
-TEST(FightTables, TheDinosaursFumbleHurtsTheDinosaur) {
-  Harness h("2\n", {1});
-  giveAbilities(h.state, "Stab", "Suggestion");
-  h.state.DinosaurHealth = 30;
-  h.play([](Context& c) {
-    Fight fight(c, kCaveDinosaur, c.state.DinosaurHealth);
-    fight.playerTurn();
-    bandedEnemyTurn(fight);
-  });
-  EXPECT_EQ(h.state.DinosaurHealth, 28);
-  EXPECT_EQ(h.lines().back(), "The dinosaur accidentaly rams his head into the wall! Whoops!");
-}
 
 }  // namespace
 }  // namespace qm::testing

@@ -6,6 +6,8 @@
 #include <optional>
 #include <utility>
 
+#include "app/saved_run.h"
+#include "core/death.h"
 #include "support/golden_transcripts.h"
 #include "support/harness.h"
 #include "support/players.h"
@@ -22,8 +24,9 @@ Prepare set(int BasementVisit::*field, int value) {
 
 Prepare all(std::initializer_list<Prepare> steps) {
   return [list = std::vector<Prepare>(steps)](GameState& state) {
-    for (const Prepare& step : list)
-      step(state);
+    for (const Prepare& step : list) {
+      if (step) step(state);
+    }
   };
 }
 
@@ -32,11 +35,12 @@ namespace {
 // Plays the scene from the prepared state; the end (a return, a death, the end of the input) is
 // the scene's business, the output is what is checked.
 std::string playedOutput(const SceneRun& scene, const Prepare& base, const Prepare& prepare,
-                         const std::string& input, const std::vector<int>& draws) {
+                         const std::string& input, const std::vector<int>& draws, bool checkDraws) {
   Harness h(input, draws);
   if (base) base(h.state);
   if (prepare) prepare(h.state);
   h.play(scene);
+  if (checkDraws) h.expectAllDrawsUsed();
   return h.output();
 }
 
@@ -55,7 +59,44 @@ std::string firstDifference(std::string_view expected, std::string_view actual) 
          lineOf(got, at);
 }
 
+// A variable's value in `state`, as the transcripts show it.
+std::string shown(const SavedVariable::Member& member, const GameState& state) {
+  return std::visit(
+      [&state](auto field) -> std::string {
+        using Field = decltype(field);
+        if constexpr (std::is_same_v<Field, int BasementVisit::*>) {
+          return std::to_string(state.Basement.*field);
+        } else if constexpr (std::is_same_v<Field, std::string GameState::*>) {
+          return "\"" + state.*field + "\"";
+        } else {
+          return std::to_string(state.*field);
+        }
+      },
+      member);
+}
+
 }  // namespace
+
+SceneRun leaving(SceneRun scene) {
+  return [scene = std::move(scene)](Context& context) {
+    const GameState before = context.state;
+    std::string_view ending = "returned";
+    try {
+      scene(context);
+    } catch (const PlayerDied&) {
+      ending = "the player died";
+    } catch (const InputClosed&) {
+      ending = "the input ran out";
+    }
+    context.console.endOpenLine();
+    context.console.line("== ", ending, "; changed:");
+    for (const SavedVariable& variable : savedVariables()) {
+      const std::string was = shown(variable.member, before);
+      const std::string is = shown(variable.member, context.state);
+      if (was != is) context.console.line(variable.name, ": ", was, " -> ", is);
+    }
+  };
+}
 
 std::optional<std::string_view> goldenText(std::string_view name) {
   for (const GoldenTranscript& golden : kGoldenTranscripts) {
@@ -70,10 +111,15 @@ Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
   return {name, std::move(scene), std::move(prepare), answers(words, pausesEach), std::move(draws)};
 }
 
+Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
+                 std::vector<int> draws) {
+  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
+}
+
 void checkEdges(const SceneRun& scene, const Prepare& base, std::initializer_list<Edge> edges) {
   for (const Edge& edge : edges) {
     const std::vector<std::string> lines =
-        splitLines(playedOutput(scene, base, edge.prepare, edge.input, edge.draws));
+        splitLines(playedOutput(scene, base, edge.prepare, edge.input, edge.draws, false));
     const bool printed = std::find(lines.begin(), lines.end(), edge.line) != lines.end();
     EXPECT_EQ(printed, edge.printed) << edge.decision << ": \"" << edge.line << "\" "
                                      << (edge.printed ? "is missing" : "was printed");
@@ -83,7 +129,7 @@ void checkEdges(const SceneRun& scene, const Prepare& base, std::initializer_lis
 void checkTranscripts(std::initializer_list<Transcript> runs) {
   const char* update = std::getenv("QUILLMARROW_UPDATE_GOLDEN");
   for (const Transcript& run : runs) {
-    const std::string output = playedOutput(run.scene, {}, run.prepare, run.input, run.draws);
+    const std::string output = playedOutput(run.scene, {}, run.prepare, run.input, run.draws, true);
     if (update && std::string_view(update) == "1") {
       std::ofstream(std::string(kGoldenDirectory) + "/" + std::string(run.name) + ".txt",
                     std::ios::binary)

@@ -22,7 +22,7 @@ using SceneRun = std::function<void(Context&)>;
 // A preparation that sets one number of the game state, or of the basement's part of it.
 Prepare set(int GameState::*field, int value);
 Prepare set(int BasementVisit::*field, int value);
-// Preparations one after the other.
+// Preparations one after the other (an empty one does nothing).
 Prepare all(std::initializer_list<Prepare> steps);
 
 // One side of one decision of a scene: the scene played from a state where the compared value
@@ -61,7 +61,17 @@ Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
                     std::initializer_list<std::string_view> words, std::vector<int> draws = {},
                     int pausesEach = 6);
 
-// Plays each run and compares its whole output, byte for byte, with its transcript. With the
+// The scene, then what it left behind as its transcript's last lines: how it ended (returned, the
+// player died, the input ran out) and every saved variable it changed, as "Name: before -> after".
+// What no line of the scene shows is kept in the transcript that way.
+SceneRun leaving(SceneRun scene);
+
+// The same, with the input as typed.
+Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
+                 std::vector<int> draws = {});
+
+// Plays each run and compares its whole output, byte for byte, with its transcript; a draw left
+// unused fails the run too. With the
 // environment variable QUILLMARROW_UPDATE_GOLDEN=1 the transcripts are written from the output
 // instead: read the difference before committing it.
 void checkTranscripts(std::initializer_list<Transcript> runs);

@@ -81,35 +81,28 @@ TEST(Blacksmith, TheFireAndTheShopAsThePlayerSeesThem) {
 // the disguise); the fire burns at any hour and takes none. A sweeping job takes three hours.
 TEST(Blacksmith, TheMoodAndTheHoursAfterAVisit) {
   const std::string putOut = "R\n2\n" + pauses(1);
-  const std::string sailor = "G\n" + pauses(3);
   const std::string wait = pauses(2) + "W\n";
   const std::string cpr = pauses(2) + "C\n" + pauses(2);
-  const auto check = [](std::string_view who, void (*make)(GameState&), const char* pronoun,
-                        const std::string& input, int before, int after) {
-    Harness h(pauses(4) + input);
-    make(h.state);
-    h.state.Pronoun = pronoun;
-    h.state.BlacksmithMood = before;
-    h.state.ClockHour = 23;
-    EXPECT_EQ(h.play(visitBlacksmith), Ending::Returned) << who;
-    EXPECT_EQ(h.state.BlacksmithMood, after) << who;
-    EXPECT_EQ(h.state.ClockHour, 23);
+  const auto fire = [](std::string_view name, const Prepare& who, std::string_view pronoun,
+                       const std::string& input, int mood = 0) {
+    const Prepare prepare =
+        all({who, set(&GameState::BlacksmithMood, mood), set(&GameState::ClockHour, 23),
+             [pronoun](GameState& s) { s.Pronoun = pronoun; }});
+    return typed(name, leaving(visitBlacksmith), prepare, kIntoTheSmoke + input);
   };
-  check("a wizard's Suggestion, waited for", makeWizard, "his", putOut + wait, 0, 20);
-  check("a knight's Bash, a lady's CPR", makeKnight, "her", putOut + cpr, 0, 20);
-  check("a knight's Bash, a man's CPR", makeKnight, "his", putOut + cpr, 0, 0);
-  check("the sailor, waited for", makeHunter, "his", sailor + wait, 0, 10);
-  check("the sailor, a lady's CPR", makeHunter, "her", sailor + cpr, 0, 10);
-  check("the sailor, a man's CPR", makeThief, "his", sailor + cpr, 0, -10);
-  check("after the disguise", makeWizard, "his", putOut + wait, 10, 30);
-
-  Harness h(pauses(1) + "S\n" + pauses(2));
-  h.state.BlacksmithFire = 0;
-  h.state.BlacksmithMood = 10;
-  h.state.ClockHour = 20;
-  h.play(visitBlacksmith);
-  EXPECT_EQ(h.state.ClockHour, 23);
-  EXPECT_EQ(h.state.BlacksmithMood, 11);
+  checkTranscripts({
+      fire("blacksmith-leaves-a-wizards-suggestion-waited-for", makeWizard, "his", putOut + wait),
+      fire("blacksmith-leaves-a-knights-bash-a-ladys-cpr", makeKnight, "her", putOut + cpr),
+      fire("blacksmith-leaves-a-knights-bash-a-mans-cpr", makeKnight, "his", putOut + cpr),
+      fire("blacksmith-leaves-the-sailor-waited-for", makeHunter, "his", kSailor + wait),
+      fire("blacksmith-leaves-the-sailor-a-ladys-cpr", makeHunter, "her", kSailor + cpr),
+      fire("blacksmith-leaves-the-sailor-a-mans-cpr", makeThief, "his", kSailor + cpr),
+      fire("blacksmith-leaves-the-fire-after-the-disguise", makeWizard, "his", putOut + wait, 10),
+      typed("blacksmith-leaves-a-sweeping-job", leaving(visitBlacksmith),
+            all({set(&GameState::BlacksmithFire, 0), set(&GameState::BlacksmithMood, 10),
+                 set(&GameState::ClockHour, 20)}),
+            pauses(1) + "S\n" + pauses(2)),
+  });
 }
 
 }  // namespace

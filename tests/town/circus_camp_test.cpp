@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "core/quest_stages.h"
 #include "core/status_report.h"
@@ -73,14 +74,14 @@ TEST(CircusCamp, TheCampAndTheCaveAsThePlayerSeesThem) {
       // Puzzled by the clues, which aliens wipe out; searched again, bandits it is.
       answered("camp-a-puzzled-search-aliens-then-bandits", visitAndReport, intellect(4),
                {"C", "M", "Q", "T", "A", "M", "Q", "T", "B"}),
-      answered("camp-too-late-after-one-search", visitAndReport, set(&GameState::ClockHour, 18),
-               {"C", "M"}),
+      answered("camp-too-late-after-one-search", leaving(visitAndReport),
+               set(&GameState::ClockHour, 18), {"C", "M"}),
       answered("camp-left-to-the-chickens", visitCircusCamp, nullptr, {"L"}),
       // "C" and "x" are passed over.
-      {"camp-the-cave-not-yet", visitCircusCamp, cave, "C x n\n", {}},
+      {"camp-the-cave-not-yet", leaving(visitCircusCamp), cave, "C x n\n", {}},
       // An apple thrown, a miss, then six missiles; the dinosaur fumbles once.
       {"camp-the-cave-and-the-dinosaur",
-       visitCircusCamp,
+       leaving(visitCircusCamp),
        all({makeWizard, cave, job, set(&GameState::PlayerGold, 20), set(&GameState::Apples, 1)}),
        "S\n\n\nA\n\n1\n1\n1\n1\n1\n1\n1\n\n\n",
        {1, 9, 11, 10, 5, 10, 15, 10, 5, 10, 15, 10, 5, 10, 20}},
@@ -90,36 +91,23 @@ TEST(CircusCamp, TheCampAndTheCaveAsThePlayerSeesThem) {
 // What a visit leaves that no line shows, from 6 o'clock: the hour (the camp does not wrap the
 // clock), the three clues, the cave and the circus job.
 TEST(CircusCamp, TheHoursTheCluesAndTheJobAfterAVisit) {
-  using Left = std::tuple<int, int, int, int, int, int>;
-  const auto check = [](std::string_view visit, const Prepare& prepare, const std::string& input,
-                        Left left) {
-    Harness h(input, {10, 15, 10, 15, 10, 15, 10, 15, 10, 15, 10, 15});
-    h.state.CircusStage = kCircusJobTaken;
-    if (prepare) prepare(h.state);
-    h.play(visitCircusCamp);
-    const GameState& s = h.state;
-    EXPECT_EQ(Left(s.ClockHour, s.MessTentSearched, s.QuartersSearched, s.AnimalTentsSearched,
-                   s.CaveUnlocked, s.CircusStage),
-              left)
-        << visit;
+  const auto visit = [](std::string_view name, const Prepare& prepare, const std::string& input,
+                        std::vector<int> draws = {}) {
+    return typed(name, leaving(visitCircusCamp),
+                 all({set(&GameState::CircusStage, kCircusJobTaken), prepare}), input,
+                 std::move(draws));
   };
   const auto hour = [](int h) { return set(&GameState::ClockHour, h); };
   const Prepare allClues =
       all({set(&GameState::MessTentSearched, 1), set(&GameState::QuartersSearched, 1),
            set(&GameState::AnimalTentsSearched, 1)});
-  const int job = kCircusJobTaken;
-  const int noJob = kCircusNoJob;
-  // Hour, mess tent, quarters, animal tents, cave, circus job.
-  check("a search, then late", hour(18), intoTheClues("M\n\n\n"), {20, 1, 0, 0, 0, job});
-  check("late on arrival", hour(19), intoTheClues("M\n\n\n"), {20, 0, 0, 0, 0, job});
-  check("late past midnight", hour(24), intoTheClues("M\n\n\n"), {25, 0, 0, 0, 0, job});
-  check("bandits", {}, intoTheClues("M\n\n\nm\n\n\nQ\n\n\nT\n\n\nB\n"), {11, 1, 1, 1, 0, noJob});
-  check("aliens", allClues, intoTheClues("A\nT\n\n\n"), {8, 0, 0, 1, 0, job});
-  check("the monster", allClues, intoTheClues("M\n"), {7, 1, 1, 1, 1, job});
-  const Prepare cave = all({set(&GameState::CaveUnlocked, 1), makeKnight});
-  check("the cave, not yet", cave, "C x n\n", {7, 0, 0, 0, 1, job});
-  // Six slashes for thirty hit points; the dinosaur bites after each of the first five.
-  check("the dinosaur", cave, "S\n\n\n1\n1\n1\n1\n1\n1\n\n\n", {8, 0, 0, 0, 1, noJob});
+  checkTranscripts({
+      visit("camp-leaves-late-on-arrival", hour(19), intoTheClues("M\n\n\n")),
+      visit("camp-leaves-late-past-midnight", hour(24), intoTheClues("M\n\n\n")),
+      visit("camp-leaves-bandits", {}, intoTheClues("M\n\n\nm\n\n\nQ\n\n\nT\n\n\nB\n")),
+      visit("camp-leaves-aliens", allClues, intoTheClues("A\nT\n\n\n")),
+      visit("camp-leaves-the-monster", allClues, intoTheClues("M\n")),
+  });
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <initializer_list>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "core/quest_stages.h"
@@ -51,14 +50,16 @@ void enterAndReport(Context& context) {
   printStatusReport(context.console, context.state);
 }
 
-// A transcript of the hideout from the Collective's stage, or from Owen's with his Hunter.
+// A transcript of the hideout from the Collective's stage, or from Owen's with his Hunter, and
+// what the visit leaves: the meeting leaves the quest's stage alone, so a refusal can be taken
+// back; Owen's defeat ends the quest, a death leaves it at Owen.
 Transcript meeting(std::string_view name, const Prepare& prepare,
                    std::initializer_list<std::string_view> words) {
   const Prepare atTheMeeting = [prepare](GameState& s) {
     s.StrangerStage = kHideoutFound;
     if (prepare) prepare(s);
   };
-  return {name, enterAndReport, atTheMeeting, answers(words), {}};
+  return {name, leaving(enterAndReport), atTheMeeting, answers(words), {}};
 }
 Transcript owen(std::string_view name, const Prepare& prepare,
                 std::initializer_list<std::string_view> words, std::vector<int> draws) {
@@ -66,7 +67,7 @@ Transcript owen(std::string_view name, const Prepare& prepare,
     makeOwensHunter(s);
     if (prepare) prepare(s);
   };
-  return {name, enterAndReport, atOwens, answers(words), std::move(draws)};
+  return {name, leaving(enterAndReport), atOwens, answers(words), std::move(draws)};
 }
 
 TEST(Hideout, TheMeetingAndOwensFightAsThePlayerSeesThem) {
@@ -103,43 +104,6 @@ TEST(Hideout, TheMeetingAndOwensFightAsThePlayerSeesThem) {
       // Stabbed to death, the player goes to the end screen after the librarian's turn.
       owen("hideout-owen-stabs-the-player-dead", set(&GameState::PlayerHealth, 5), {"2"}, {5, 11}),
   });
-}
-
-// What no line shows: each of Owen's other actions, by Owen's and the player's health and the
-// gold; the meeting leaves the quest's stage alone, so a refusal can be taken back; Owen's defeat
-// ends the quest, a death leaves it at Owen.
-TEST(Hideout, WhatAVisitLeavesBehind) {
-  using Make = void (*)(GameState&);
-  for (const auto& [make, apples, answer, left] :
-       {std::tuple{Make{makeThief}, 0, "2\n", std::tuple{30, 50, 42}},
-        {Make{makeWizard}, 0, "2\n\n", std::tuple{30, 50, 40}},
-        {Make{makeKnight}, 0, "2\n", std::tuple{28, 48, 40}},
-        {Make{makeHunter}, 1, "A\n\n", std::tuple{25, 50, 40}}}) {
-    Harness h(std::string(kOwenIntro) + answer, {11, 11});
-    makeOwensHunter(h.state);
-    make(h.state);
-    h.state.Apples = apples;
-    h.play(enterHideout);
-    EXPECT_EQ(std::tuple(h.state.OwenHealth, h.state.PlayerHealth, h.state.PlayerGold), left)
-        << answer;
-    EXPECT_EQ(h.state.Apples, 0);
-  }
-
-  Harness refused(std::string(kUpToTheOffer) + "T\nB\nY\n");
-  refused.state.StrangerStage = kHideoutFound;
-  refused.play(enterHideout);
-  EXPECT_EQ(refused.state.StrangerStage, kHideoutFound);
-
-  Harness won(std::string(kOwenIntro) + "1\n1\n\n\nd\n", {10, 1, 1, 10, 1, 1});
-  makeOwensHunter(won.state);
-  won.play(enterHideout);
-  EXPECT_EQ(won.state.StrangerStage, kStrangerNotMet);
-
-  Harness dead(std::string(kOwenIntro) + "2\n", {5, 11});
-  makeOwensHunter(dead.state);
-  dead.state.PlayerHealth = 5;
-  EXPECT_EQ(dead.play(enterHideout), Ending::Died);
-  EXPECT_EQ(dead.state.StrangerStage, kOwenRevealed);
 }
 
 }  // namespace

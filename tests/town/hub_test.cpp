@@ -19,13 +19,6 @@ void playHub(Context& context) {
   runHub(context);
 }
 
-// A golden transcript of `scene` from the state `prepare` makes (none: the game's start), with
-// the input typed, and the draws.
-Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
-                 std::vector<int> draws = {}) {
-  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
-}
-
 // The menu and the letter it accepted.
 void chooseAndShow(Context& context) {
   const char letter = chooseFromHub(context);

@@ -21,7 +21,8 @@ TEST(InnChoice, DecisionsAtTheirEdges) {
              });
 }
 
-// P leads into the Pint while it stands; after the bomb P is neither shown nor accepted.
+// P leads into the Pint while it stands; after the bomb P is neither shown nor accepted. Choosing
+// an inn takes no time.
 TEST(InnChoice, TheChoiceAsThePlayerSeesIt) {
   checkTranscripts({
       {"inns-both-inns-and-p-leads-into-the-pint",
@@ -30,18 +31,11 @@ TEST(InnChoice, TheChoiceAsThePlayerSeesIt) {
        "\np\n",
        {}},
       {"inns-after-the-bomb-only-the-soggy-shrimp",
-       visitInns,
+       leaving(visitInns),
        set(&GameState::HatchStage, kHatchBlownUp),
        "\nP p D\n",
        {}},
   });
-}
-
-// What no line shows: choosing an inn takes no time.
-TEST(InnChoice, TakesNoTime) {
-  Harness h("\nD\n");
-  h.play(visitInns);
-  EXPECT_EQ(h.state.ClockHour, 6);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <vector>
 
 #include "core/quest_stages.h"
@@ -32,6 +31,8 @@ void visitAndReport(Context& context) {
   printStatusReport(context.console, context.state);
 }
 
+// The listings' transcript ends with the puns' achievement, the book's with the stage it leaves
+// (Owen revealed, or, for a dead player, as it was).
 TEST(Library, TheVisitsAsThePlayerSeesThem) {
   const Prepare withBook = all({makeWizard, [](GameState& s) { s.HasMysteriousBook = true; }});
   checkTranscripts({
@@ -39,38 +40,23 @@ TEST(Library, TheVisitsAsThePlayerSeesThem) {
       // Without the book "R" is neither shown nor accepted.
       {"library-no-book-to-return", visitLibrary, {}, "\nR r N\n\n", {}},
       // Every listing earns the puns; the menu comes back without the greeting.
-      {"library-the-inventory-twice", visitLibrary, {}, "\nB\n\n\n\n\n\nb\n\n\n\n\n\nN\n\n", {}},
+      {"library-the-inventory-twice",
+       leaving(visitLibrary),
+       {},
+       "\nB\n\n\n\n\n\nb\n\n\n\n\n\nN\n\n",
+       {}},
       // The intro's two pauses, the Suggestion's pause, then the story's two pauses.
       {"library-the-book-returned-and-the-librarians-story",
-       visitAndReport,
+       leaving(visitAndReport),
        withBook,
        "\nR\n\n\n2\n\n\n\n",
        {17}},
       {"library-the-book-kills-the-player",
-       visitLibrary,
+       leaving(visitLibrary),
        all({withBook, set(&GameState::PlayerHealth, 10)}),
        "\nR\n\n\n1\n",
        {3, 1}},
   });
-}
-
-// What no line shows: the puns' achievement, and the stage the book's fight leaves (Owen revealed,
-// or, for a dead player, as it was).
-TEST(Library, WhatAVisitLeavesBehind) {
-  Harness puns("\nB\n\n\n\n\n\nN\n\n");
-  puns.play(visitLibrary);
-  EXPECT_EQ(puns.state.AchievementPuns, 1);
-  for (const auto& [health, input, draws, stage] :
-       {std::tuple{50, "\nR\n\n\n2\n\n\n\n", std::vector<int>{17}, kOwenRevealed},
-        {10, "\nR\n\n\n1\n", std::vector<int>{3, 1}, kHideoutFound}}) {
-    Harness h(input, draws);
-    makeWizard(h.state);
-    h.state.HasMysteriousBook = true;
-    h.state.StrangerStage = kHideoutFound;
-    h.state.PlayerHealth = health;
-    h.play(visitLibrary);
-    EXPECT_EQ(h.state.StrangerStage, stage) << health;
-  }
 }
 
 }  // namespace

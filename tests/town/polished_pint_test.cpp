@@ -4,7 +4,7 @@
 
 #include <initializer_list>
 #include <string>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/quest_stages.h"
@@ -175,12 +175,14 @@ TEST(PolishedPint, TheDoorTheInnAndTheRobberiesAsThePlayerSeesThem) {
   checkTranscripts({
       answered("pint-refused-at-the-door", visitPolishedPint, set(&GameState::PintWelcome, 0), {}),
       answered("pint-entering-and-leaving", visitPolishedPint, intellect(5), {"L"}),
-      answered("pint-thief-holds-up-the-bar-and-is-thrown-out", visitPolishedPint,
+      answered("pint-thief-holds-up-the-bar-and-is-thrown-out", leaving(visitPolishedPint),
                all({kThief, strength(9)}), {"S", "P"}),
-      answered("pint-knight-holds-up-the-bar-for-fifty-gold", visitPolishedPint,
+      answered("pint-knight-holds-up-the-bar-for-fifty-gold", leaving(visitPolishedPint),
                all({kKnight, strength(10)}), {"S"}),
-      answered("pint-thief-picks-the-wrong-pocket", visitPolishedPint, kThief, {"S", "L"}, {9}),
-      answered("pint-a-thief-picks-a-pocket-unnoticed", visitAndReport, kThief, {"S", "L"}, {10}),
+      answered("pint-thief-picks-the-wrong-pocket", leaving(visitPolishedPint), kThief, {"S", "L"},
+               {9}),
+      answered("pint-a-thief-picks-a-pocket-unnoticed", leaving(visitAndReport), kThief, {"S", "L"},
+               {10}),
       // No beer offered to an empty purse, so "B" is passed over.
       answered("pint-no-gold-for-a-beer", visitAndReport, all({intellect(5), gold(4)}),
                {"D", "B L"}),
@@ -244,65 +246,41 @@ TEST(PolishedPint, TheBeerTheLacertiAndTheJobAsThePlayerSeesThem) {
                all({drinks, set(&GameState::LacertiAtBar, 0)}), {"D", "B"}),
       // A shot at the glass leaves them at the bar; held and punched, the player flips one and
       // turns the job down.
-      answered("pint-held-by-the-lacerti-a-flip-and-the-job-turned-down", visitAndReport,
+      answered("pint-held-by-the-lacerti-a-flip-and-the-job-turned-down", leaving(visitAndReport),
                drinker(4, 3), {"D", "B", "H", "1", "Y", "N", "L"}),
       answered("pint-a-knight-slices-a-lacerti-and-offends-the-leader", visitAndReport,
                all({drinks, kKnight}), {"D", "B", "H", "1", "W", "P", "M", "L"}),
-      answered("pint-a-wizard-sends-the-lacerti-off-and-sours-the-leader", visitAndReport,
+      answered("pint-a-wizard-sends-the-lacerti-off-and-sours-the-leader", leaving(visitAndReport),
                all({drinks, kWizard, set(&GameState::CircusLeaderOpinion, 1)}),
                {"D", "B", "H", "2", "Y", "P", "Q", "L"}),
   });
 }
 
-// What the visits leave in the state that no line shows, from a Hunter of strength 7 and
-// intellect 5 with 40 gold, a welcome of 10, the hatch hidden, full health, 6 o'clock, the
-// Lacerti at the bar and an opinion of 3: the gold, the welcome, the hatch, the health, the hour,
-// the Lacerti, the leader's opinion and the circus job, and how the visit ends.
+// What the visits leave in the state that no line shows (the welcome, the hatch, the hour, the
+// Lacerti, the leader's opinion, the circus job), from a Hunter of strength 7 and intellect 5.
 TEST(PolishedPint, WhatAVisitLeavesBehind) {
-  using Left = std::tuple<int, int, int, int, int, int, int, int>;
-  const auto check = [](std::string_view route, const Prepare& prepare,
-                        std::initializer_list<std::string_view> words, std::vector<int> draws,
-                        Left left, Ending ending = Ending::Returned) {
-    Harness h(answers(words), std::move(draws));
-    makeInnHunter(h.state);
-    if (prepare) prepare(h.state);
-    EXPECT_EQ(h.play(visitPolishedPint), ending) << route;
-    const GameState& s = h.state;
-    EXPECT_EQ(Left(s.PlayerGold, s.PintWelcome, s.HatchStage, s.PlayerHealth, s.ClockHour,
-                   s.LacertiAtBar, s.CircusLeaderOpinion, s.CircusStage),
-              left)
-        << route;
-    h.expectAllDrawsUsed();
+  const auto visit = [](std::string_view name, const Prepare& prepare,
+                        std::initializer_list<std::string_view> words,
+                        std::vector<int> draws = {}) {
+    return answered(name, leaving(visitPolishedPint), all({kInnHunter, prepare}), words,
+                    std::move(draws));
   };
-  const int hidden = kHatchHidden;
-  const int found = kHatchFound;
-  const int noJob = kCircusNoJob;
   const auto health = [](int value) { return set(&GameState::PlayerHealth, value); };
-  check("held up at 10", all({kKnight, strength(10)}), {"S"}, {},
-        {90, 0, hidden, 50, 6, 1, 3, noJob});
-  check("held up at 9", all({kKnight, strength(9)}), {"S"}, {},
-        {40, 0, hidden, 50, 6, 1, 3, noJob});
-  check("a pocket picked", kThief, {"s", "l"}, {10}, {42, 10, hidden, 50, 6, 1, 3, noJob});
-  check("the wrong pocket", kThief, {"S", "L"}, {9}, {40, 0, hidden, 50, 6, 1, 3, noJob});
-  check("the robot shot twice", {}, {"R", "P", "1", "1"}, {}, {40, 0, found, 40, 7, 1, 3, noJob});
-  check("a stab blocked, one of 50, a wound", kThief, {"R", "P", "1", "1", "1"}, {51, 50, 49},
-        {40, 0, found, 46, 7, 1, 3, noJob});
-  check("the robot already down",
-        all({set(&GameState::BartenderHealth, 0), set(&GameState::HatchStage, found)}),
-        {"R", "P", "2"}, {}, {40, 0, found, 50, 7, 1, 3, noJob});
-  check("left at 0: thrown out", all({kKnight, health(10)}), {"R", "P", "2"}, {},
-        {40, 0, found, 0, 7, 1, 3, noJob});
-  check("left below 0: dead", all({kKnight, health(5)}), {"R", "P", "2"}, {},
-        {40, 10, hidden, -5, 7, 1, 3, noJob}, Ending::Died);
-  check("a beer", {}, {"D", "B", "D", "L"}, {}, {35, 10, hidden, 50, 8, 1, 3, noJob});
-  check("held, the job turned down", all({strength(4), intellect(3)}),
-        {"D", "B", "H", "1", "Y", "N", "L"}, {}, {35, 10, hidden, 49, 8, 1, 2, noJob});
-  check("free but not clever enough", all({kKnight, strength(6), intellect(6)}),
-        {"D", "B", "H", "2"}, {}, {35, 0, hidden, 50, 8, 0, 3, noJob});
-  check("the job, the opinion soured to 1", intellect(6), {"D", "B", "H", "2", "W", "P", "M", "L"},
-        {}, {35, 10, hidden, 50, 9, 0, 1, kCircusJobTaken});
-  check("no job, soured from 1", set(&GameState::CircusLeaderOpinion, 1),
-        {"D", "B", "H", "2", "Y", "P", "Q", "L"}, {}, {35, 10, hidden, 50, 9, 0, 0, noJob});
+  checkTranscripts({
+      visit("pint-leaves-the-robot-shot-twice", {}, {"R", "P", "1", "1"}),
+      visit("pint-leaves-a-stab-blocked-one-of-50-a-wound", kThief, {"R", "P", "1", "1", "1"},
+            {51, 50, 49}),
+      visit("pint-leaves-the-robot-already-down",
+            all({set(&GameState::BartenderHealth, 0), set(&GameState::HatchStage, kHatchFound)}),
+            {"R", "P", "2"}),
+      visit("pint-leaves-a-player-at-0-thrown-out", all({kKnight, health(10)}), {"R", "P", "2"}),
+      visit("pint-leaves-a-player-below-0-dead", all({kKnight, health(5)}), {"R", "P", "2"}),
+      visit("pint-leaves-a-beer", {}, {"D", "B", "D", "L"}),
+      visit("pint-leaves-free-but-not-clever-enough", all({kKnight, strength(6), intellect(6)}),
+            {"D", "B", "H", "2"}),
+      visit("pint-leaves-the-job-the-opinion-soured-to-1", intellect(6),
+            {"D", "B", "H", "2", "W", "P", "M", "L"}),
+  });
 }
 
 }  // namespace

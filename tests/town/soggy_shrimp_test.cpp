@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 
 #include "core/quest_stages.h"
 #include "core/status_report.h"
@@ -67,21 +66,22 @@ TEST(Shrimp, TheVisitsAsThePlayerSeesThem) {
       // The sailor asked about his catch twice, refused, then helped; then out back to the
       // stranger, who leads the way below.
       answered("shrimp-the-old-sailor-asked-twice-then-helped-and-the-stranger-out-back",
-               visitAndReport, set(&GameState::StrangerStage, kStrangerWaiting),
+               leaving(visitAndReport), set(&GameState::StrangerStage, kStrangerWaiting),
                {"H D", "C", "I", "D", "C", "S", "N", "D", "M", "S", "D", "G", "F", "H"}),
-      answered("shrimp-ales-thrown-up-the-darts-declined-then-a-bullseye", visitAndReport,
+      answered("shrimp-ales-thrown-up-the-darts-declined-then-a-bullseye", leaving(visitAndReport),
                all({set(&GameState::OldManStage, kOldManWaiting), set(&GameState::PlayerGold, 5),
                     set(&GameState::PlayerStrength, 7), set(&GameState::PlayerBrawn, 7),
                     [](GameState& s) { s.PlayerRace = "Pear"; }}),
                {"F H D", "G", "D", "S", "D", "D", "S", "C", "D", "S", "L"}),
       // From Owen's stage the darts start the quest over; the stranger remarks on the hatch.
-      answered("shrimp-a-human-stomachs-it-misses-and-follows-the-stranger-below", visitAndReport,
+      answered("shrimp-a-human-stomachs-it-misses-and-follows-the-stranger-below",
+               leaving(visitAndReport),
                all({set(&GameState::OldManStage, kOldManWaiting),
                     set(&GameState::StrangerStage, kOwenRevealed),
                     set(&GameState::HatchStage, kHatchBlownUp), set(&GameState::PlayerStrength, 6),
                     [](GameState& s) { s.PlayerRace = "Human"; }}),
                {"D", "S", "C", "H F", "D"}),
-      answered("shrimp-rooms-a-pickpocket-and-the-water", visitAndReport,
+      answered("shrimp-rooms-a-pickpocket-and-the-water", leaving(visitAndReport),
                all({makeThief, set(&GameState::StrangerStage, kHideoutFound),
                     set(&GameState::PlayerGold, 20), set(&GameState::PlayerHealth, 45)}),
                {"F R", "N", "R", "S", "R", "S", "R", "S N", "S", "L", "S", "P"}, {15, 16, 10}),
@@ -90,31 +90,18 @@ TEST(Shrimp, TheVisitsAsThePlayerSeesThem) {
 
 // What the visits leave behind that no line shows: the hours, the health healed, the stages.
 TEST(Shrimp, TheClockTheHealthAndTheStagesAfterAVisit) {
-  Harness broke("\n\n\nD\nS\nL\n");
-  broke.state.OldManStage = kOldManWaiting;
-  broke.state.PlayerGold = 1;
-  broke.play(visitSoggyShrimp);
-  EXPECT_EQ(broke.state.ClockHour, 9);
-
-  for (const auto& [before, roll, after] : {std::tuple{30, 1, 40}, std::tuple{30, 16, 30}}) {
-    Harness h("\n\n\nR\nS\n\n\nL\n", {roll});
-    h.state.PlayerHealth = before;
-    h.state.ClockHour = 22;
-    h.play(visitSoggyShrimp);
-    EXPECT_EQ(h.state.PlayerHealth, after) << roll;
-    EXPECT_EQ(h.state.ClockHour, 5);
-  }
-
-  Harness knight("\n\n\nS\n\n");
-  makeKnight(knight.state);
-  knight.state.PlayerHealth = 4;
-  EXPECT_EQ(knight.play(visitSoggyShrimp), Ending::Returned);
-  EXPECT_EQ(knight.state.PlayerHealth, 0);
-
-  Harness alley("\n\n\nF\n\n\n\nD\n\n");
-  alley.state.StrangerStage = kStrangerWaiting;
-  alley.play(visitSoggyShrimp);
-  EXPECT_EQ(alley.state.StrangerStage, kHideoutFound);
+  const SceneRun visit = leaving(visitSoggyShrimp);
+  const auto rest = [](int roll) { return std::vector<int>{roll}; };
+  const Prepare late = all({set(&GameState::PlayerHealth, 30), set(&GameState::ClockHour, 22)});
+  checkTranscripts({
+      typed("shrimp-leaves-no-drink-for-an-empty-purse", visit,
+            all({set(&GameState::OldManStage, kOldManWaiting), set(&GameState::PlayerGold, 1)}),
+            "\n\n\nD\nS\nL\n"),
+      typed("shrimp-leaves-a-night-that-heals", visit, late, "\n\n\nR\nS\n\n\nL\n", rest(1)),
+      typed("shrimp-leaves-a-night-that-does-not", visit, late, "\n\n\nR\nS\n\n\nL\n", rest(16)),
+      typed("shrimp-leaves-a-knight-at-4-after-the-bar", visit,
+            all({makeKnight, set(&GameState::PlayerHealth, 4)}), "\n\n\nS\n\n"),
+  });
 }
 
 }  // namespace

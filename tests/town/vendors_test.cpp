@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <utility>
 
 #include "core/status_report.h"
 #include "support/harness.h"
@@ -148,39 +147,31 @@ TEST(VendorsStreet, TheVisitsAsThePlayerSeesThem) {
 // brings its own fight action, and the second is kept; the disguise makes the Pint welcome again
 // and the blacksmith friendly, with his fire burning again.
 TEST(VendorsStreet, TheHoursAndTheDisguiseElsewhere) {
-  for (const auto& [hour, after] : {std::pair{20, 20}, {19, 22}}) {
-    Harness h(pauses(1) + "W\n\nN\nW\n\nN\nI\n");
-    h.state.ClockHour = hour;
-    h.play(visitVendors);
-    EXPECT_EQ(h.state.ClockHour, after) << hour;
-  }
-
-  Harness healed(pauses(1) + "D\n" + pauses(1) + "Y\n" + pauses(2) + "Y\n" + pauses(1) + "I\n");
-  healed.state.ClockHour = 10;
-  healed.state.PlayerHealth = 41;
-  healed.play(visitVendors);
-  EXPECT_EQ(healed.state.HealerWelcome, 5);
-
-  Harness buyer(pauses(1) + "W\n" + pauses(1) + "S\nw\n");
-  makeThief(buyer.state);
-  buyer.state.ClockHour = 10;
-  buyer.state.PlayerGold = 15;
-  EXPECT_EQ(buyer.play(visitVendors), Ending::Returned);
-  EXPECT_EQ(buyer.state.Weapon, "Wicked Wand");
-  EXPECT_EQ(buyer.state.PrimaryAbility, "Magic Missile");
-  EXPECT_EQ(buyer.state.SecondaryAbility, "Pickpocket");
-
-  Harness h(pauses(1) + "H\n" + pauses(1) + "S\n" + pauses(8) + "Y\n" + pauses(1) + "I\n" +
-            pauses(4) + "R\n");
-  h.state.ClockHour = 10;
-  h.state.PintWelcome = h.state.BlacksmithFire = 0;
-  h.state.BlacksmithMood = -10;
-  h.state.PlayerGold = 20;
-  h.play(visitVendors);
-  EXPECT_EQ(h.state.PintWelcome, 10);
-  EXPECT_EQ(h.state.BlacksmithMood, 10);
-  h.play(visitBlacksmith);
-  EXPECT_EQ(occurrences(h.output(), "The blacksmith's shop is on fire!"), 1);
+  const SceneRun visit = leaving(visitVendors);
+  const auto at = [](int hour, const Prepare& more = {}) {
+    return all({set(&GameState::ClockHour, hour), more});
+  };
+  const std::string twoLooks = pauses(1) + "W\n\nN\nW\n\nN\nI\n";
+  const Prepare disguised =
+      all({set(&GameState::PintWelcome, 0), set(&GameState::BlacksmithFire, 0),
+           set(&GameState::BlacksmithMood, -10), set(&GameState::PlayerGold, 20)});
+  checkTranscripts({
+      typed("vendors-leaves-two-looks-at-closing-time", visit, at(20), twoLooks),
+      typed("vendors-leaves-two-looks-before-closing-time", visit, at(19), twoLooks),
+      typed("vendors-leaves-the-healer-more-welcoming", visit,
+            at(10, set(&GameState::PlayerHealth, 41)),
+            pauses(1) + "D\n" + pauses(1) + "Y\n" + pauses(2) + "Y\n" + pauses(1) + "I\n"),
+      typed("vendors-leaves-a-thief-with-a-wand", visit,
+            at(10, all({makeThief, set(&GameState::PlayerGold, 15)})),
+            pauses(1) + "W\n" + pauses(1) + "S\nw\n"),
+      typed("vendors-leaves-a-disguise-for-the-pint-and-the-blacksmith", leaving([](Context& c) {
+              visitVendors(c);
+              visitBlacksmith(c);
+            }),
+            at(10, disguised),
+            pauses(1) + "H\n" + pauses(1) + "S\n" + pauses(8) + "Y\n" + pauses(1) + "I\n" +
+                pauses(4) + "R\n"),
+  });
 }
 
 }  // namespace

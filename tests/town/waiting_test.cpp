@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <climits>
-#include <tuple>
 #include <vector>
 
 #include "support/harness.h"
@@ -28,49 +26,25 @@ TEST(Waiting, DecisionsAtTheirEdges) {
              });
 }
 
+// Each wait and what it leaves that no line shows: the hours, up to the largest clock, the gold
+// and the theft, and the achievement, kept after a second theft.
 TEST(Waiting, TheWaitsAsThePlayerSeesThem) {
+  const SceneRun wait = leaving(waitAround);
+  const Prepare at10 = set(&GameState::ClockHour, 10);
   checkTranscripts({
       // Negative and other answers are refused without asking again.
-      {"waiting-refused-answers-then-three-hours",
-       waitAround,
-       {},
-       "-1 soon 2.5 99999999999 3\n",
-       {}},
-      {"waiting-asleep-and-nothing-happens", waitAround, {}, "6\n\n", {10}},
-      {"waiting-the-hooligans-take-twelve-gold", waitAround, {}, "30\n\n\n", {9, 12}},
+      typed("waiting-refused-answers-then-three-hours", wait, {}, "-1 soon 2.5 99999999999 3\n"),
+      typed("waiting-asleep-and-nothing-happens", wait, {}, "6\n\n", {10}),
+      typed("waiting-the-hooligans-take-twelve-gold", wait, {}, "30\n\n\n", {9, 12}),
       // A theft larger than the purse reports what was actually lost.
-      {"waiting-the-hooligans-take-all-there-is",
-       waitAround,
-       set(&GameState::PlayerGold, 3),
-       "8\n\n\n",
-       {1, 20}},
+      typed("waiting-the-hooligans-take-all-there-is", wait, set(&GameState::PlayerGold, 3),
+            "8\n\n\n", {1, 20}),
+      typed("waiting-leaves-no-hour", wait, at10, "0\n"),
+      typed("waiting-leaves-a-sleep-robbed-again", wait,
+            all({at10, set(&GameState::AchievementHooligans, 1)}), "6\n\n\n", {5, 30}),
+      typed("waiting-leaves-the-longest-wait", wait, at10, "2147483647\n\n", {15}),
+      typed("waiting-leaves-nothing-when-the-input-ends", wait, at10, "-5\n"),
   });
-}
-
-// What no line shows: the hours, up to the largest clock, the gold and the theft, and the
-// achievement, kept after a second theft; from 10 o'clock with 40 gold.
-TEST(Waiting, TheClockTheGoldAndTheAchievementAfterAWait) {
-  using Left = std::tuple<int, int, int, int>;  // hour, gold, stolen, achievement
-  const auto check = [](const char* input, std::vector<int> draws, int achievement, Left left) {
-    Harness h(input, std::move(draws));
-    h.state.ClockHour = 10;
-    h.state.AchievementHooligans = achievement;
-    EXPECT_NE(h.play(waitAround), Ending::InputEnded) << input;
-    EXPECT_EQ(Left(h.state.ClockHour, h.state.PlayerGold, h.state.StolenGold,
-                   h.state.AchievementHooligans),
-              left)
-        << input;
-    h.expectAllDrawsUsed();
-  };
-  check("0\n", {}, 0, {10, 40, 0, 0});
-  check("5\n", {}, 0, {15, 40, 0, 0});
-  check("-1 soon 3\n", {}, 0, {13, 40, 0, 0});
-  check("6\n\n", {10}, 0, {16, 40, 0, 0});
-  check("30\n\n\n", {9, 12}, 0, {40, 28, 12, 1});
-  check("6\n\n\n", {5, 30}, 1, {16, 10, 30, 1});
-  check("2147483647\n\n", {15}, 0, {INT_MAX, 40, 0, 0});
-  Harness ended("-5\n");
-  EXPECT_EQ(ended.play(waitAround), Ending::InputEnded);
 }
 
 }  // namespace
