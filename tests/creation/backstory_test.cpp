@@ -2,6 +2,7 @@
 
 #include "creation/steps.h"
 #include "support/harness.h"
+#include "support/tables.h"
 
 namespace qm::testing {
 namespace {
@@ -21,35 +22,25 @@ TEST(HomePlace, JoinsTheRacesTwoPartsAndGivesAPearAHomeToo) {
   EXPECT_EQ(homeOf("Pear", 1, 3), "the Old Orchard");
 }
 
-TEST(BackstorySentence, KeepsTheArticleTheDoubleBlankAndTheTrailingBlank) {
-  Harness h("\n", {1, 14});
-  h.state.PlayerName = "Bidus Frostmover";
-  h.state.PlayerRace = "Ilmungae";
-  h.state.PlayerClass = "Wizard";
-  h.state.Place = "Peak of Purple Snow";
-  creation::setPronouns(h.state);
-  h.play([](Context& context) {
+// The sentence keeps its article, its double blank and its trailing blank; a woman gets her
+// pronouns.
+TEST(BackstorySentence, AsThePlayerSeesIt) {
+  const SceneRun backstory = leaving([](Context& context) {
+    creation::setPronouns(context.state);
     creation::drawEvent(context);
     creation::showBackstory(context);
   });
-  EXPECT_EQ(
-      h.output(),
-      "Bidus Frostmover is a Ilmungae Wizard from Peak of Purple Snow.  When he was 14 years old he left the king's army. \n\n" +
-          std::string(kPauseText));
-  h.expectAllDrawsUsed();
-}
-
-TEST(BackstorySentence, AFemaleCharacterGetsHerPronouns) {
-  Harness h("\n", {0, 29});
-  h.state.FirstNameNumber = 5;
-  creation::setPronouns(h.state);
-  h.play([](Context& context) {
-    creation::drawEvent(context);
-    creation::showBackstory(context);
+  checkTranscripts({
+      typed("backstory-an-ilmungae-wizard", backstory,
+            [](GameState& s) {
+              s.PlayerName = "Bidus Frostmover";
+              s.PlayerRace = "Ilmungae";
+              s.PlayerClass = "Wizard";
+              s.Place = "Peak of Purple Snow";
+            },
+            "\n", {1, 14}),
+      typed("backstory-a-woman", backstory, set(&GameState::FirstNameNumber, 5), "\n", {0, 29}),
   });
-  EXPECT_NE(
-      h.output().find(".  When she was 29 years old she lost her leg to a mischievous whale. "),
-      std::string::npos);
 }
 
 }  // namespace

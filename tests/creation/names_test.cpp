@@ -2,7 +2,7 @@
 
 #include "creation/dice_prompt.h"
 #include "creation/steps.h"
-#include "support/harness.h"
+#include "support/tables.h"
 
 namespace qm::testing {
 namespace {
@@ -24,19 +24,19 @@ TEST(GeneratedName, ComesFromTheRacesTablesAndAPearBorrowsTheLacertiOnes) {
   EXPECT_EQ(nameOf("Pear", 9, 4, 4), "Stannib Faelangi");
 }
 
+// A typed name is one word, and the next word answers the dice prompt: "Smith" is not a way to
+// roll, so the dice are drawn a second time.
 TEST(NameQuestion, ATypedNameIsOneWordAndTheNextWordAnswersTheDicePrompt) {
-  Harness h("w\nAnna Smith\n\n\n\nroll\n");
-  h.state.PlayerRace = "Human";
-  h.state.PlayerName = "Megan Jason-Slayer";
-  h.play([](Context& context) {
-    creation::settleName(context);
-    dicePrompt(context);
-  });
-  EXPECT_NE(h.output().find("(R)\nOkay, your name is; \n"), std::string::npos);
-  EXPECT_TRUE(hasLinesInOrder(h.lines(), {"Your name is Anna and you're a Human"}));
-  EXPECT_EQ(h.state.PlayerName, "Anna");
-  // "Smith" is not a way to roll, so the dice are drawn a second time.
-  EXPECT_EQ(occurrences(h.output(), "Type \"Roll\" to continue"), 2);
+  checkTranscripts({typed(
+      "names-a-typed-name-and-the-dice", leaving([](Context& context) {
+        creation::settleName(context);
+        dicePrompt(context);
+      }),
+      [](GameState& s) {
+        s.PlayerRace = "Human";
+        s.PlayerName = "Megan Jason-Slayer";
+      },
+      "w\nAnna Smith\n\n\n\nroll\n")});
 }
 
 }  // namespace

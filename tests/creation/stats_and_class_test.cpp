@@ -4,6 +4,7 @@
 
 #include "creation/steps.h"
 #include "support/harness.h"
+#include "support/tables.h"
 
 namespace qm::testing {
 namespace {
@@ -38,18 +39,18 @@ TEST(StatWords, BandsChangeBetweenFourAndFiveAndBetweenSevenAndEight) {
             "You're pretty strong, you're kinda smart, and pretty brawny");
 }
 
-TEST(Joke, OnlyAThirdHuhEarnsTheAchievement) {
-  const Lines stopped = afterTheDice(6, 6, 6, "H h i");
-  EXPECT_EQ(stopped.back(), "I get it (I) Speak up please! (H)");
-  EXPECT_EQ(std::count(stopped.begin(), stopped.end(), " Whoah. I'm outta breath... "), 1);
-
-  Harness h("\nRoll\nH H H\n\n");
-  h.play(creation::describeStats);
-  EXPECT_TRUE(
-      h.output().ends_with("I get it (I) Speak up please! (H)\n"
-                           "Get out dude, just get out.\n" +
-                           std::string(kPauseText) + "Achievement get! Most Annoying Player.\n"));
-  EXPECT_EQ(h.state.AchievementAnnoying, 1);
+// Only a third "huh" earns the achievement; "What do they do" repeats as often as asked, without
+// the menu, and a class chosen brings its abilities and weapon.
+TEST(StatsAndClass, TheJokeAndTheClassMenuAsThePlayerSeesThem) {
+  const Prepare sixes = [](GameState& s) { setStats(s, 6, 6, 6); };
+  checkTranscripts({
+      typed("stats-the-joke-got-after-two-huhs", leaving(creation::describeStats), sixes,
+            "\nRoll\nH h i\n\n"),
+      typed("stats-the-joke-never-got", leaving(creation::describeStats), sixes,
+            "\nRoll\nH H H\n\n"),
+      typed("class-what-they-do-twice-then-a-knight", leaving(creation::chooseClass), sixes,
+            "\nY\n\n\n\n\ny\n\n\n\n\nk\n"),
+  });
 }
 
 // The recommendation lines printed under the class menu for the given stats.
@@ -78,21 +79,6 @@ TEST(ClassRecommendation, EveryLineWhoseTestHoldsIsPrinted) {
   EXPECT_EQ(recommendations(9, 5, 9), Lines{hunter});
   EXPECT_EQ(recommendations(5, 9, 9), Lines{hunter});
   EXPECT_EQ(recommendations(4, 9, 9), Lines{hunter});
-}
-
-TEST(ClassMenu, WhatDoTheyDoRepeatsAsOftenAsAskedWithoutTheMenu) {
-  Harness h("\nY\n\n\n\n\ny\n\n\n\n\nk\n");
-  h.play(creation::chooseClass);
-  const std::string output = h.output();
-  EXPECT_EQ(occurrences(output, "What do they do (Y)? \n"), 1);
-  EXPECT_EQ(occurrences(output, "Sure, coming right up!"), 2);
-  EXPECT_EQ(occurrences(output, "Hunters are well rounded"), 2);
-  EXPECT_EQ(occurrences(output, kPauseText), 9);  // none after the Hunter's text
-  EXPECT_TRUE(output.ends_with("getting out of traps.\n"));
-  EXPECT_EQ(h.state.PlayerClass, "Knight");
-  EXPECT_EQ(h.state.PrimaryAbility, "Slash");
-  EXPECT_EQ(h.state.SecondaryAbility, "Bash");
-  EXPECT_EQ(h.state.Weapon, "Sharp Sword");
 }
 
 }  // namespace
