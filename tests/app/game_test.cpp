@@ -7,33 +7,14 @@
 #include <utility>
 #include <vector>
 
-#include "art/pictures.h"
 #include "support/harness.h"
+#include "support/tables.h"
 
 namespace qm::testing {
 namespace {
 
 // The six dice of the stats, rolled at start-up before anything is printed.
 const std::vector<int> kStatDice = {3, 4, 0, 1, 5, 5};
-
-// Start-up seeds, sets the title and rolls the stats before the title screen, whose first line
-// has its two blanks; the end of the input at its pause ends the game quietly with status 0.
-TEST(StartUp, SeedsSetsTheTitleAndRollsTheStatsBeforeTheTitleScreen) {
-  Harness h("", kStatDice);
-  EXPECT_EQ(h.playWholeGame(), 0);
-  EXPECT_EQ(h.random.seeds(), 1);
-  EXPECT_EQ(h.platform.titles, std::vector<std::string>{"Quillmarrow"});
-  EXPECT_EQ(h.random.used(), 6u);
-  const std::vector<std::string> lines = h.lines();
-  ASSERT_GE(lines.size(), 18u);
-  EXPECT_EQ(lines[0], "Quillmarrow, a  text adventure game");
-  EXPECT_EQ(lines[1], "From Vontessa");
-  for (std::size_t row = 0; row < art::kCastle.size(); ++row) {
-    EXPECT_EQ(lines[2 + row], art::kCastle[row]) << "castle row " << row;
-  }
-  EXPECT_TRUE(
-      h.output().ends_with("Let's create a character!\n\n\nPress Enter to continue . . . \n"));
-}
 
 // One creation after the title screen: a chosen Man, a male name kept, the dice, no joke, a
 // Knight, and the confirmation; a line per read or pause.
@@ -59,61 +40,47 @@ std::vector<int> concatenated(std::initializer_list<std::vector<int>> parts) {
   return all;
 }
 
-TEST(WholeGame, AnAcceptedCharacterReachesTheFirstStatusReport) {
-  Harness h(creationInput("I", "Y") + "\n" + "\n\n\n\n\n",
-            concatenated({kStatDice, kCreationDraws}));
-  EXPECT_EQ(h.playWholeGame(), 0);
-  h.expectAllDrawsUsed();
-  EXPECT_TRUE(hasLinesInOrder(
-      h.lines(),
-      {"Bob Dragon-Face is a Human Knight from Stockholm.  When he was 10 years old he left the king's army. ",
-       "Are you okay with this?", "Now, your adventure begins!", "You have 40 gold",
-       "You are weilding a Sharp Sword", "You are perfectly healthy", "It's dawn"}));
-  EXPECT_EQ(h.random.seeds(), 1);
+// The game routine from start-up, then its exit status, how often it seeded the random source,
+// and each title it set.
+void playTheWholeGame(Context& context) {
+  const int status = runGame(context.console, context.random, context.platform);
+  const auto& random = dynamic_cast<ScriptedRandom&>(context.random);
+  const auto& platform = dynamic_cast<RecordingPlatform&>(context.platform);
+  context.console.endOpenLine();
+  context.console.line("== exit status ", status, ", seeded ", random.seeds(), " times");
+  for (const std::string& title : platform.titles)
+    context.console.line("== title: ", title);
 }
 
-TEST(WholeGame, ARefusedCharacterStartsEverythingAgain) {
-  const std::vector<int> second_stat_dice = {0, 1, 2, 2, 1, 1};
-  Harness h(creationInput("H H H\n", "N") + creationInput("I", "Y"),
-            concatenated({kStatDice, kCreationDraws, second_stat_dice, kCreationDraws}));
-  EXPECT_EQ(h.playWholeGame(), 0);
-  const std::string output = h.output();
-  EXPECT_EQ(h.random.seeds(), 2);
-  EXPECT_EQ(h.platform.titles, (std::vector<std::string>{"Quillmarrow", "Quillmarrow"}));
-  EXPECT_EQ(occurrences(output, "Quillmarrow, a  text adventure game\nFrom Vontessa\n"), 2);
-  EXPECT_EQ(occurrences(output, "Achievement get! Most Annoying Player."), 1);
-  // The first stats are 9, 3 and 12 before the Human's bonus, the second 3, 6 and 4.
-  EXPECT_TRUE(hasLinesInOrder(
-      h.lines(),
-      {"You're very strong, as a dumb as a doorknob, and really buff",
-       "Achievement get! Most Annoying Player.", "Sure (Y) No, I want to try again (N)",
-       "Quillmarrow, a  text adventure game", "First, we're going to pick your race...",
-       "You're pretty weak, you're kinda smart, and pretty brawny", "Are you okay with this?"}));
-  h.expectAllDrawsUsed();
-}
-
-TEST(WholeGame, ADeathInPlayReachesTheEndScreenWithNothingOfARefusedCharacter) {
+// Start-up seeds, sets the title and rolls the stats before the title screen, whose first line
+// has its two blanks; the end of the input at its pause ends the game quietly with status 0. An
+// accepted character reaches the first status report; a refused one starts everything again,
+// the seed and the title too; a death in play reaches the end screen with nothing of a refused
+// character's achievements.
+TEST(WholeGame, AsThePlayerSeesIt) {
   // The second character is a weak Human (strength 2 + 1): the fruit lady's cane hurts.
-  const std::vector<int> weak_stat_dice = {0, 0, 2, 2, 2, 2};
-  std::string play =
+  const std::vector<int> weakStatDice = {0, 0, 2, 2, 2, 2};
+  std::string caned =
       "\n\n\n\n\n\n"  // the pause after "Y" and the arrival's five
       "W 1\n"         // the vendors open at 7
       "V\n\n";
   for (int blow = 0; blow < 10; ++blow)
-    play += "F\n\nB\n";
-  play += "I\n\n\n\n\n";  // back to the hub, dead: the end screen's four pauses
-  Harness h(creationInput("H H H\n", "N") + creationInput("I", "Y") + play,
-            concatenated({kStatDice, kCreationDraws, weak_stat_dice, kCreationDraws}));
-  EXPECT_EQ(h.playWholeGame(), 0);
-  const std::string output = h.output();
-  EXPECT_EQ(occurrences(output, "The old lady grabs her wooden cane"), 10);
-  EXPECT_EQ(occurrences(output, "You got the achievement"), 0);
-  EXPECT_TRUE(
-      hasLinesInOrder(h.lines(), {"Achievement get! Most Annoying Player.",
-                                  "Are you okay with this?", "Now, your adventure begins!",
-                                  "You have 40 gold", "It's dawn", "You have died.", "Credits"}));
-  EXPECT_TRUE(output.ends_with(std::string(kPauseText)));
-  h.expectAllDrawsUsed();
+    caned += "F\n\nB\n";
+  caned += "I\n\n\n\n\n";  // back to the hub, dead: the end screen's four pauses
+  const std::string refused = creationInput("H H H\n", "N");
+  checkTranscripts({
+      typed("game-the-title-screen-then-no-input", playTheWholeGame, {}, "", kStatDice),
+      typed("game-a-character-accepted", playTheWholeGame, {},
+            creationInput("I", "Y") + "\n" + "\n\n\n\n\n",
+            concatenated({kStatDice, kCreationDraws})),
+      // The first stats are 9, 3 and 12 before the Human's bonus, the second 3, 6 and 4.
+      typed("game-a-character-refused-then-another-accepted", playTheWholeGame, {},
+            refused + creationInput("I", "Y"),
+            concatenated({kStatDice, kCreationDraws, {0, 1, 2, 2, 1, 1}, kCreationDraws})),
+      typed("game-a-death-in-play-and-the-end-screen", playTheWholeGame, {},
+            refused + creationInput("I", "Y") + caned,
+            concatenated({kStatDice, kCreationDraws, weakStatDice, kCreationDraws})),
+  });
 }
 
 std::string linesUpTo(const std::string& text, std::size_t count) {
