@@ -20,6 +20,13 @@ std::string bomb(std::string_view answer) {
   return "\n\n\n\n" + std::string(answer) + "\n\n";
 }
 
+// The opening's pauses, the moves of the fight, then the flight and the wand's answer.
+std::string played(std::string_view moves, std::string_view wand) {
+  std::string input(kOpening);
+  input.append(moves).append(bomb(wand));
+  return input;
+}
+
 // The scientist's decisions, found by reading scientist.cpp and the fight rules it uses: the sneak
 // answer and every comparison of the suit's roll, its hit points and the player's health with a
 // constant.
@@ -77,23 +84,23 @@ TEST(Scientist, TheWholeRoomAsThePlayerSeesIt) {
       {"scientist-shot-and-tamed",
        inRoom(3, 4, scientistRoom),
        [](GameState& s) { giveAbilities(s, "Shoot", "Tame"); },
-       std::string(kOpening) + "H\n1\n2\n1\n1\n1\n1\n" + bomb("D"),
+       played("H\n1\n2\n1\n1\n1\n1\n", "D"),
        {5, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15}},
       {"scientist-a-stab-missed-and-a-gear-pulled-out",
        inRoom(3, 4, scientistRoom),
        [](GameState& s) { giveAbilities(s, "Stab", "Pickpocket"); },
-       std::string(kOpening) + "H\n1\n2\n\n" + bomb("D"),
+       played("H\n1\n2\n\n", "D"),
        {5, 15, 15}},
       {"scientist-thrown-against-the-wall-as-the-suit-misfires",
        inRoom(3, 4, scientistRoom),
        all({[](GameState& s) { giveAbilities(s, "Slash", "Bash"); },
             set(&GameState::PlayerHealth, 11)}),
-       std::string(kOpening) + "H\n1\n" + bomb("D"),
+       played("H\n1\n", "D"),
        {3, 1}},
       {"scientist-bash-slash-and-the-bomb",
        inRoom(3, 4, scientistRoom),
        [](GameState& s) { giveAbilities(s, "Slash", "Bash"); },
-       std::string(kOpening) + "R\n2\n1\n1\n1\n1\n" + bomb("E"),
+       played("R\n2\n1\n1\n1\n1\n", "E"),
        {15, 10, 15, 10, 15, 10, 15, 10, 15}},
       {"scientist-suggestion-apples-and-missiles",
        inRoom(3, 4, scientistRoom),
@@ -102,7 +109,7 @@ TEST(Scientist, TheWholeRoomAsThePlayerSeesIt) {
          s.Weapon = "Wicked Wand";
          s.Apples = 1;
        },
-       std::string(kOpening) + "H\n2\n\nA\n\n1\n1\n1\n1\n" + bomb("D"),
+       played("H\n2\n\nA\n\n1\n1\n1\n1\n", "D"),
        {11, 20, 10, 15, 12, 11, 19, 16, 10, 11}},
   });
 }
