@@ -18,7 +18,6 @@ namespace {
 // The four pauses of the way in; then "HI!", the explanation's pause, "Uhhh, yes" and the
 // mysterious man's pause, up to the offer.
 constexpr std::string_view kUpToTheOffer = "\n\n\n\nH\n\nY\n\n";
-constexpr std::string_view kOwenIntro = "\n\n\n";
 
 // A Hunter who has heard that Owen is the Collective's leader.
 void makeOwensHunter(GameState& state) {
