@@ -61,19 +61,18 @@ Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
                     std::initializer_list<std::string_view> words, std::vector<int> draws = {},
                     int pausesEach = 6);
 
+// The same, with the input as typed.
+Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
+                 std::vector<int> draws = {});
+
 // The scene, then what it left behind as its transcript's last lines: how it ended (returned, the
 // player died, the input ran out) and every saved variable it changed, as "Name: before -> after".
 // What no line of the scene shows is kept in the transcript that way.
 SceneRun leaving(SceneRun scene);
 
-// The same, with the input as typed.
-Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
-                 std::vector<int> draws = {});
-
 // Plays each run and compares its whole output, byte for byte, with its transcript; a draw left
-// unused fails the run too. With the
-// environment variable QUILLMARROW_UPDATE_GOLDEN=1 the transcripts are written from the output
-// instead: read the difference before committing it.
+// unused fails the run too. With the environment variable QUILLMARROW_UPDATE_GOLDEN=1 the
+// transcripts are written from the output instead: read the difference before committing it.
 void checkTranscripts(std::initializer_list<Transcript> runs);
 
 }  // namespace qm::testing
