@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "core/status_report.h"
 #include "support/harness.h"
 #include "support/players.h"
