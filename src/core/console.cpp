@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace qm {
 
@@ -31,6 +32,49 @@ bool Console::isWord(std::string_view text) {
   return !text.empty() && text.size() <= kMaxLineLength &&
          text.find_first_of(kWordSeparators) == std::string_view::npos &&
          text.find('\n') == std::string_view::npos;
+}
+
+namespace {
+
+// The length of the well-formed UTF-8 character that `text` starts with and its code point, or
+// nothing when it starts with no such character (overlong forms and surrogates included).
+std::optional<std::pair<std::size_t, char32_t>> utf8Character(std::string_view text) {
+  const auto byte = [&text](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+  const unsigned char first = byte(0);
+  const std::size_t length = first >= 0xF8   ? 0
+                             : first >= 0xF0 ? 4
+                             : first >= 0xE0 ? 3
+                             : first >= 0xC0 ? 2
+                                             : 0;
+  if (length == 0 || text.size() < length) return std::nullopt;
+  char32_t point = first & (0x7F >> length);
+  for (std::size_t at = 1; at < length; ++at) {
+    if ((byte(at) & 0xC0) != 0x80) return std::nullopt;
+    point = (point << 6) | (byte(at) & 0x3F);
+  }
+  constexpr std::array<char32_t, 5> kLeast = {0, 0, 0x80, 0x800, 0x10000};
+  if (point < kLeast.at(length) || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) {
+    return std::nullopt;
+  }
+  return std::pair{length, point};
+}
+
+bool isControl(char32_t point) {
+  return point < 0x20 || (point >= 0x7F && point <= 0x9F);
+}
+
+}  // namespace
+
+bool Console::showsAsText(std::string_view text) {
+  while (!text.empty()) {
+    const auto character = utf8Character(text);
+    // A byte that starts no UTF-8 character stands for itself, as in Latin-1.
+    const std::size_t length = character ? character->first : 1;
+    const char32_t point = character ? character->second : static_cast<unsigned char>(text[0]);
+    if (isControl(point)) return false;
+    text.remove_prefix(length);
+  }
+  return true;
 }
 
 Console::Console(InputSource& input, OutputSink& output) : input_(input), output_(output) {}

@@ -69,6 +69,12 @@ class Console {
   // separator or line end in it.
   static bool isWord(std::string_view text);
 
+  // Whether `text` shows on a screen as the characters it holds: no control character in it, none
+  // of C0 and DEL, and no C1 either as a UTF-8 character or as a byte that a terminal of eight-bit
+  // characters would take for one. So nothing a player types, or a kept run carries, can move the
+  // cursor, retitle the window or recolour the screen it is printed on.
+  static bool showsAsText(std::string_view text);
+
   Console(InputSource& input, OutputSink& output);
   ~Console();
   Console(const Console&) = delete;

@@ -1,4 +1,5 @@
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "core/console.h"
@@ -63,21 +64,34 @@ bool nameAsMade(const GameState& state) {
   }
   GameState made = state;
   generateName(made);
-  const bool typed = Console::isWord(state.PlayerName);  // any one word of an input line
+  // Any one word of an input line that shows as text.
+  const bool typed = Console::isWord(state.PlayerName) && Console::showsAsText(state.PlayerName);
   return state.PlayerFirstName == made.PlayerFirstName &&
          state.PlayerLastNameFirst == made.PlayerLastNameFirst &&
          state.PlayerLastNameSecond == made.PlayerLastNameSecond &&
          (state.PlayerName == made.PlayerName || typed);
 }
 
-// A typed name is one word; anything typed after it on the line answers the next question.
+// A typed name is one word; anything typed after it on the line answers the next question. A
+// word holding a control character (an escape sequence that would drive the terminal whenever the
+// name is printed) is refused and the name asked for again.
+namespace {
+std::string writtenName(Console& console) {
+  for (;;) {
+    console.print("Okay, your name is; ");
+    std::string name = console.readWord();
+    if (Console::showsAsText(name)) return name;
+    console.endOpenLine();
+  }
+}
+}  // namespace
+
 void settleName(Context& context) {
   GameState& state = context.state;
   Console& console = context.console;
   console.line("Do you want a random name, or do you want to write your own?");
   if (menu(context, "I'd like to write it (W) You can write it (R)", "WR") == 'W') {
-    console.print("Okay, your name is; ");
-    state.PlayerName = console.readWord();
+    state.PlayerName = writtenName(console);
   }
   console.pause();
   console.line("Your name is ", state.PlayerName, " and you're a ", state.PlayerRace);

@@ -86,6 +86,20 @@ TEST(ConsoleWords, AnOverlongLineKeepsOnlyWholeCharacters) {
   }
 }
 
+// Text shows as itself in UTF-8 and in Latin-1 alike: no byte of it is a control there.
+TEST(ConsoleWords, OnlyTextWithoutControlCharactersShowsAsText) {
+  for (const std::string_view shown :
+       {"Zo\xC3\xAB", "\xE6\xB5\x8B\xF0\x9F\x90\x89", "Zo\xEB\xA0", "\xC2\xA0~", "\xC0\xA0", ""}) {
+    EXPECT_TRUE(Console::showsAsText(shown)) << shown;
+  }
+  using namespace std::string_view_literals;
+  for (const std::string_view control :
+       {"a\x1B[31m"sv, "a\0b"sv, "\x7F"sv, "\xC2\x9B"sv, "\xC2\x80"sv, "\x9B"sv, "\xE9\x85"sv,
+        "\xED\xA0\x80\x9D"sv, "\xC0\x9B"sv}) {
+    EXPECT_FALSE(Console::showsAsText(control)) << control;
+  }
+}
+
 TEST(ConsoleNumbers, OnlyWholeDecimalNumbersWithinIntAreNumbers) {
   ConsoleUnderTest t("12 -3 0 007 -0 2147483647 -2147483648\n");
   EXPECT_EQ(t.console.readNumber(), 12);

@@ -10,7 +10,8 @@
 - a run that cannot be removed at the player's death is told;
 - a save named by a FIFO or a folder is told once and left alone;
 - a game piped without --save never reads or writes a save;
-- a game started with its output or error stream closed writes nothing into the lock file.
+- a game started with its output or error stream closed writes nothing into the lock file;
+- no escape sequence in a name reaches the terminal, typed or carried by a sealed save.
 
 Usage: kept_run.py GAME [ARGUMENTS...], the command that starts the game.
 """
@@ -262,12 +263,39 @@ def closed_standard_streams(game, work):
     check(os.path.getsize(lock) == 0, "a message was written into the lock file")
 
 
+def escape_sequences(game, work):
+    """A name holding escape sequences (a new window title, a colour) is refused when typed and
+    asked for again, and a save that carries one, sealed with its checksum, is damaged: no byte
+    of it reaches the terminal."""
+    folder = os.path.join(work, "escapes")
+    os.makedirs(folder)
+    save = os.path.join(folder, "save")
+    evil = b"Evil\x1b]0;PWNED\x07\x1b[31mRed"
+    to_the_hub = answers_to_the_hub().encode().replace(b"\nR\n", b"\nW\n" + evil + b"\nGood\n", 1)
+    played = subprocess.run(game + ["--seed", "7", "--save", save], input=to_the_hub,
+                            capture_output=True, timeout=60)
+    check(played.stdout.count(b"Okay, your name is; ") == 2 and
+          b"Your name is Good and" in played.stdout, "a typed escape sequence was taken as a name")
+    with open(save, "rb") as f:
+        kept = f.read()
+    body = kept[: kept.rfind(b"Checksum=")].replace(
+        b"PlayerName=Good\n", b"PlayerName=" + evil.replace(b"\x1b", b"\\x1b").replace(
+            b"\x07", b"\\x07") + b"\n")
+    with open(save, "wb") as f:
+        f.write(body + b"Checksum=%08x\n" % zlib.crc32(body))
+    resumed = run(game, save, "C\n")
+    check(b"is damaged (its character is not one the game can make)" in resumed.stderr,
+          f"a save carrying escape sequences was told as {resumed.stderr!r}")
+    for stream in (played.stdout, played.stderr, resumed.stdout, resumed.stderr):
+        check(b"\x1b" not in stream and b"\x07" not in stream, "an escape reached the terminal")
+
+
 def main(game):
     work = tempfile.mkdtemp()
     try:
         for part in (crash_consistency, two_games_at_once, read_only_lock_file,
                      removal_that_fails, unwritable_folder, flipped_version_digit, not_a_file,
-                     piped_without_save, closed_standard_streams):
+                     piped_without_save, closed_standard_streams, escape_sequences):
             part(game, work)
     finally:
         for folder, _, _ in os.walk(work):
