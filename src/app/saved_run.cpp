@@ -16,10 +16,14 @@
 #include "basement/basement.h"
 #include "basement/encounters.h"
 #include "basement/rooms.h"
+#include "basement/scientist.h"
+#include "combat/fight_tables.h"
 #include "core/clock.h"
 #include "core/console.h"
 #include "core/weapons.h"
 #include "creation/creation.h"
+#include "town/hideout.h"
+#include "town/pint_bar.h"
 #include "town/places.h"
 
 namespace qm {
@@ -35,10 +39,6 @@ constexpr int kSmallest = std::numeric_limits<int>::min();
 // The longest line a save of this format holds: a word of a whole input line, every byte of it
 // escaped, behind its name.
 constexpr std::size_t kLongestLine = 64 + 4 * Console::kMaxLineLength;
-
-// Hit points of any fight: they start at 30 at the most and fall by a few points a blow.
-constexpr int kFewestHitPoints = -100;
-constexpr int kMostHitPoints = 100;
 
 constexpr std::array<int, 2> kFlag = {0, 1};
 constexpr std::array<int, 3> kHatchStages = {kHatchHidden, kHatchFound, kHatchBlownUp};
@@ -72,8 +72,16 @@ constexpr SavedVariable flag(std::string_view name, SavedVariable::Member member
   return stage(name, member, kFlag);
 }
 
-constexpr SavedVariable hitPoints(std::string_view name, SavedVariable::Member member) {
-  return number(name, member, kFewestHitPoints, kMostHitPoints);
+// Hit points of a fight that starts them at `start`: an enemy still standing has one at least,
+// and no round of any fight takes as many as its enemy started with, so they stay above -start.
+constexpr SavedVariable hitPoints(std::string_view name, SavedVariable::Member member, int start) {
+  return number(name, member, 1 - start, start);
+}
+
+// The number of a swarm of `size`: the fight wears it down as hit points, a rat or a blow of five
+// at a time, so it too can end below none.
+constexpr SavedVariable swarm(std::string_view name, SavedVariable::Member member, int size) {
+  return hitPoints(name, member, size);
 }
 
 // What ordinary play can give each variable at the hub, where runs are kept (health above 0;
@@ -84,7 +92,7 @@ const std::array kVariables = {
     number("PlayerHealth", &GameState::PlayerHealth, 1, kFullHealth),
     number("Apples", &GameState::Apples, 0, kLargest),
     number("Gears", &GameState::Gears, 0, kLargest),
-    number("HasMysteriousBook", &GameState::HasMysteriousBook, 0, 1),
+    flag("HasMysteriousBook", &GameState::HasMysteriousBook),
     character("Weapon", &GameState::Weapon),
     number("ClockHour", &GameState::ClockHour, 1, kLargest),
     character("PlayerStrength", &GameState::PlayerStrength),
@@ -115,7 +123,7 @@ const std::array kVariables = {
     text("RaceChoice", &GameState::RaceChoice, Rule::Word),
     text("Choice", &GameState::Choice, Rule::WordOrNone),
     number("Roll", &GameState::Roll, 0, kStabRolls - 1),
-    hitPoints("EnemyHealth", &GameState::EnemyHealth),
+    hitPoints("EnemyHealth", &GameState::EnemyHealth, kPossessedBook.startingHealth),
     number("Hours", &GameState::Hours, 0, kLargest),
     number("TimeTill", &GameState::TimeTill, 0, kHoursPerDay),
     number("Cost", &GameState::Cost, 0, kGraveWoundsPrice),
@@ -134,17 +142,17 @@ const std::array kVariables = {
     flag("BlacksmithFire", &GameState::BlacksmithFire),
     number("BlacksmithMood", &GameState::BlacksmithMood, kSmallest, kLargest),
     flag("LacertiAtBar", &GameState::LacertiAtBar),
-    number("BartenderHealth", &GameState::BartenderHealth, kFewestHitPoints, kBartenderHitPoints),
+    hitPoints("BartenderHealth", &GameState::BartenderHealth, kBartenderHitPoints),
     number("CircusLeaderOpinion", &GameState::CircusLeaderOpinion, kSmallest, kLargest),
     flag("MessTentSearched", &GameState::MessTentSearched),
     flag("QuartersSearched", &GameState::QuartersSearched),
     flag("AnimalTentsSearched", &GameState::AnimalTentsSearched),
     flag("CaveUnlocked", &GameState::CaveUnlocked),
-    hitPoints("OwenHealth", &GameState::OwenHealth),
-    hitPoints("FirstLacertiHealth", &GameState::FirstLacertiHealth),
-    hitPoints("SecondLacertiHealth", &GameState::SecondLacertiHealth),
-    hitPoints("SeaMonsterHealth", &GameState::SeaMonsterHealth),
-    hitPoints("DinosaurHealth", &GameState::DinosaurHealth),
+    hitPoints("OwenHealth", &GameState::OwenHealth, kOwenHitPoints),
+    hitPoints("FirstLacertiHealth", &GameState::FirstLacertiHealth, kLacertiHitPoints),
+    hitPoints("SecondLacertiHealth", &GameState::SecondLacertiHealth, kLacertiHitPoints),
+    hitPoints("SeaMonsterHealth", &GameState::SeaMonsterHealth, kSeaMonster.startingHealth),
+    hitPoints("DinosaurHealth", &GameState::DinosaurHealth, kCaveDinosaur.startingHealth),
     number("BoatX", &GameState::BoatX, -1, kNauticalMapSize),
     number("BoatY", &GameState::BoatY, -1, kNauticalMapSize),
     number("FishCount", &GameState::FishCount, 0, kCastsThatWakeTheMonster),
@@ -168,17 +176,17 @@ const std::array kVariables = {
     flag("FirstDoorLocked", &BasementVisit::FirstDoorLocked),
     flag("SecondDoorLocked", &BasementVisit::SecondDoorLocked),
     flag("ScientistWaiting", &BasementVisit::ScientistWaiting),
-    hitPoints("FirstZombieHealth", &BasementVisit::FirstZombieHealth),
-    hitPoints("SecondZombieHealth", &BasementVisit::SecondZombieHealth),
+    hitPoints("FirstZombieHealth", &BasementVisit::FirstZombieHealth, kZombieHitPoints),
+    hitPoints("SecondZombieHealth", &BasementVisit::SecondZombieHealth, kZombieHitPoints),
     number("FirstZombieDelay", &BasementVisit::FirstZombieDelay, kSmallest, kApproachRounds - 1),
     number("SecondZombieDelay", &BasementVisit::SecondZombieDelay, kSmallest, kApproachRounds - 1),
-    hitPoints("SuitHealth", &BasementVisit::SuitHealth),
-    hitPoints("FirstPeonHealth", &BasementVisit::FirstPeonHealth),
-    hitPoints("SecondPeonHealth", &BasementVisit::SecondPeonHealth),
-    hitPoints("FirstRobotHealth", &BasementVisit::FirstRobotHealth),
-    hitPoints("SecondRobotHealth", &BasementVisit::SecondRobotHealth),
-    hitPoints("FirstRatCount", &BasementVisit::FirstRatCount),
-    hitPoints("SecondRatCount", &BasementVisit::SecondRatCount),
+    hitPoints("SuitHealth", &BasementVisit::SuitHealth, kSuitHitPoints),
+    hitPoints("FirstPeonHealth", &BasementVisit::FirstPeonHealth, kPeonHitPoints),
+    hitPoints("SecondPeonHealth", &BasementVisit::SecondPeonHealth, kPeonHitPoints),
+    hitPoints("FirstRobotHealth", &BasementVisit::FirstRobotHealth, kAutomatonHitPoints),
+    hitPoints("SecondRobotHealth", &BasementVisit::SecondRobotHealth, kAutomatonHitPoints),
+    swarm("FirstRatCount", &BasementVisit::FirstRatCount, kRatsInASwarm),
+    swarm("SecondRatCount", &BasementVisit::SecondRatCount, kRatsInASwarm),
     stage("FirstLockDifficulty", &BasementVisit::FirstLockDifficulty, kLockDifficulties),
     stage("SecondLockDifficulty", &BasementVisit::SecondLockDifficulty, kLockDifficulties),
     number("MapColumn", &BasementVisit::MapColumn, 0, kBasementColumns),
@@ -437,7 +445,10 @@ SavedRun readSavedRun(std::string_view text) {
   const std::string_view last = lines->back();
   const std::size_t checkedBytes = text.size() - last.size() - 1;
   if (lines->size() < 2 || !last.starts_with(kChecksumKey)) {
-    return damaged("the file is cut short: its checksum is missing");
+    const bool checksumEarlier = std::any_of(
+        lines->begin() + 1, lines->end(), [](auto line) { return line.starts_with(kChecksumKey); });
+    return damaged(checksumEarlier ? "it holds more after its checksum line"
+                                   : "the file is cut short: its checksum is missing");
   }
   if (last.substr(kChecksumKey.size()) != hex8(crc32(text.substr(0, checkedBytes)))) {
     return damaged("its checksum does not match its contents");

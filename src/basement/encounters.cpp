@@ -92,7 +92,7 @@ void startWalking(Fight& fight) {
 }
 
 constexpr FightTable kZombie = {
-    .startingHealth = 10,
+    .startingHealth = kZombieHitPoints,
     .intro = {"\"Jimmy no like you... Jimmy smash!\"", kPause, "Blegh...",
               "He starts shambling towards you... Slowly?"},
     .stab = Strike{"You stab the creation again! But he stays on his feet...",
@@ -157,7 +157,7 @@ bool slipsPastPeon(Context& context) {
 }
 
 constexpr FightTable kPeon = {
-    .startingHealth = 10,
+    .startingHealth = kPeonHitPoints,
     .intro = {"\"Oi mate wa the blawdy hail awr yu dowin down hea!\"", kPause, "Huh?",
               "He starts coming at you with the toothbrush!"},
     .stab = Strike{"You stab the peon! But he stays on his feet...",
@@ -231,7 +231,7 @@ void automatonTurn(Fight& fight) {
 }
 
 constexpr FightTable kAutomaton = {
-    .startingHealth = 10,
+    .startingHealth = kAutomatonHitPoints,
     .intro = {"All of a sudden, the robot is up on his feet!", kPause,
               "He starts running at you wildly!"},
     .stab = Strike{"You stab the robot, but he keeps coming!",
@@ -323,7 +323,7 @@ void ratsTurn(Fight& fight) {
 constexpr const char* kLastOfTheRats = "You cut down the last of the rats";
 
 constexpr FightTable kRats = {
-    .startingHealth = 10,
+    .startingHealth = kRatsInASwarm,
     .stab = Strike{"You slash at the rats, and start to thin their numbers.", kLastOfTheRats,
                    "You stab into the horde, but miss most of the rats!"},
     .magicMissile = Strike{"You blast at the rats, and start to thin their numbers", kLastOfTheRats,

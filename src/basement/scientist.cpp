@@ -21,7 +21,7 @@ constexpr const char* kBarelyADent =
 // The Face Destroyer 3000. Its bands are by its own roll: the weak band from 1 to 10, the strong
 // one above; the fumble comes after the weak band on a roll of 1.
 constexpr FightTable kSuit = {
-    .startingHealth = 20,
+    .startingHealth = kSuitHitPoints,
     .stab = Strike{kBarelyADent, kBarelyADent,
                    "You try to stab the scientist, but he dodges and you miss!"},
     .magicMissile = Strike{"You blast the scientist with a missle, and he stumbles backward!",

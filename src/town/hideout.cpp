@@ -16,7 +16,7 @@ constexpr const char* kHaveItYourWay =
     "\"Fine, have it your way. We'll be here, if you rethink it.\"";
 
 constexpr FightTable kOwen = {
-    .startingHealth = 30,
+    .startingHealth = kOwenHitPoints,
     .stab = Strike{"You barely cut him!", "You stab Owen and he falls to the ground!",
                    "You try to stab him, but he dodges out of the way!"},
     .magicMissile = Strike{"You hit him, and he stumbles", "K.O!",

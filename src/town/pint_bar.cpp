@@ -12,7 +12,6 @@ namespace {
 constexpr int kBeerPrice = 5;
 constexpr int kBeerHours = 2;
 constexpr int kJobTalkHours = 1;
-constexpr int kLacertiStartingHealth = 10;
 constexpr int kBreakingFreeStrength = 5;
 constexpr int kWelcomeForBreakingFree = 5;
 constexpr int kKnowsTheLeader = 6;  // intellect that recognises Dr. Flashypants
@@ -170,8 +169,8 @@ Next quarrelWithTheLacerti(Context& context) {
   Console& console = context.console;
   tell(console, {"They turn around and look at you \"What are you looking at sssstupid\"", kPause,
                  "That's it! They're going down!", kPause});
-  state.FirstLacertiHealth = kLacertiStartingHealth;
-  state.SecondLacertiHealth = kLacertiStartingHealth;
+  state.FirstLacertiHealth = kLacertiHitPoints;
+  state.SecondLacertiHealth = kLacertiHitPoints;
   Fight(context, kLacerti, state.FirstLacertiHealth, FightRules{.applesOffered = false})
       .playerTurn();
   if (state.LacertiAtBar == 0 || state.FirstLacertiHealth == 0 || state.SecondLacertiHealth == 0) {

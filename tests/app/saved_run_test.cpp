@@ -123,10 +123,10 @@ TEST(SavedRun, EachVariableCarriesItsOwnMember) {
 
 TEST(SavedRun, EscapesEveryByteThatCouldBreakALine) {
   GameState state = someKeptState();
-  state.PlayerName = "A\\B\x01\x10=\x7F\xC3\xA9";  // a typed name is any word of a line
+  state.RaceChoice = "A\\B\x01\x10=\x7F\xC3\xA9";  // an answer is any word of a line
   state.Choice = "x\\x41";
   const std::string text = writeSavedRun(state);
-  EXPECT_NE(text.find("PlayerName=A\\\\B\\x01\\x10=\\x7f\xC3\xA9\n"), std::string::npos);
+  EXPECT_NE(text.find("RaceChoice=A\\\\B\\x01\\x10=\\x7f\xC3\xA9\n"), std::string::npos);
   // The game's own texts, blanks and all, stand as they are, for a person to read.
   EXPECT_NE(text.find("\nRaceExplanation=" + state.RaceExplanation + "\n"), std::string::npos);
   EXPECT_TRUE(readSavedRun(text).state == state);
@@ -171,11 +171,11 @@ std::string withValue(const std::string& text, std::string_view name, std::strin
 }
 
 // The most a run can hold: every typed answer it keeps a whole input line long, every byte of
-// it escaped.
+// it escaped (a name holds no control byte, but a backslash doubles).
 TEST(SavedRun, TheLargestRunAPlayerCanTypeReadsBack) {
   GameState state = someKeptState();
-  const std::string word(Console::kMaxLineLength, '\x01');
-  state.PlayerName = state.RaceChoice = state.Choice = word;
+  state.RaceChoice = state.Choice = std::string(Console::kMaxLineLength, '\x01');
+  state.PlayerName = std::string(Console::kMaxLineLength, '\\');
   const std::string text = writeSavedRun(state);
   const SavedRun run = readSavedRun(text);
   ASSERT_EQ(run.status, SavedRun::Status::Whole) << run.problem;
@@ -232,6 +232,8 @@ TEST(SavedRun, RefusesWhatOrdinaryPlayNeverWrites) {
       {"a race beyond the last", withValue(text, "RaceNumber", "4")},
       {"a surname part beyond the last", withValue(text, "LastNameSecondNumber", "5")},
       {"a name longer than a line", withValue(text, "PlayerName", overlongName)},
+      {"a name that would retitle the terminal",
+       withValue(text, "PlayerName", "Evil\\x1b]0;PWNED\\x07\\x1b[31mRed")},
       {"carriage returns", sealSavedRun("Quillmarrow save 1\r\nPlayerGold=1\r\n")},
       {"larger than any save", text + std::string(kLargestSave, '\n')},
   };
@@ -244,6 +246,7 @@ TEST(SavedRun, RefusesWhatOrdinaryPlayNeverWrites) {
   const auto linesBeforeGold = std::count(text.begin(), text.begin() + text.find(gold) + 1, '\n');
   EXPECT_EQ(readSavedRun(withLine(text, gold, gold + "Gold\n")).problem,
             "line " + std::to_string(linesBeforeGold + 2) + " is not Name=value");
+  EXPECT_EQ(readSavedRun(text + "PlayerGold=1\n").problem, "it holds more after its checksum line");
   // A save holding nothing but its first line and its checksum says what it lacks.
   const SavedRun bare = readSavedRun(sealSavedRun("Quillmarrow save 1\n"));
   EXPECT_NE(bare.problem.find("' is missing"), std::string::npos) << bare.problem;
