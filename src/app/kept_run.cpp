@@ -59,7 +59,8 @@ void KeptRun::atTheHub(const GameState& state) {
   if (const std::optional<std::string> error = storage_.write(text)) {
     if (!failedToWrite_) {
       notice_("cannot keep the run in " + storage_.where() + " (" + *error +
-              "): the game plays on, and the run kept before stays as it was");
+              (kept_.empty() ? "): the game plays on, and no run is kept there"
+                             : "): the game plays on, and the run kept before stays as it was"));
     }
     failedToWrite_ = true;
     return;

@@ -146,6 +146,14 @@ TEST(KeptRun, AFailedWriteIsToldOnceAndLeavesTheRunKeptBefore) {
   kept.storage.writeError.reset();
   kept.run.atTheHub(state);
   EXPECT_EQ(kept.storage.text, writeSavedRun(state));
+  // With no run kept before, the line does not speak of one.
+  Kept fresh;
+  fresh.run.open();
+  fresh.storage.writeError = "No space left on device";
+  fresh.run.atTheHub(state);
+  EXPECT_EQ(fresh.notices, std::vector<std::string>{
+                               "cannot keep the run in the save (No space left on device): the "
+                               "game plays on, and no run is kept there"});
 }
 
 // ---- Through the game routine ---------------------------------------------------------------

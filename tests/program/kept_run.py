@@ -5,7 +5,8 @@
   loads and holds one of the states the session passed through;
 - a second game on the same save neither resumes nor keeps it, also where the lock file cannot
   be written;
-- a folder that cannot be written is told once and the game plays on;
+- a save that cannot be kept (a missing or read-only folder, a lock file that cannot be opened, a
+  folder whose renames cannot be made lasting) is told once and truly, and the game plays on;
 - a save whose version digit flipped is set aside as damaged;
 - a run that cannot be removed at the player's death is told;
 - a save named by a FIFO or a folder is told once and left alone;
@@ -179,16 +180,39 @@ def removal_that_fails(game, work):
     check(os.path.exists(save), "the run was removed from a folder that cannot be written")
 
 
-def unwritable_folder(game, work):
-    folder = os.path.join(work, "read-only")
-    os.makedirs(folder)
-    os.chmod(folder, 0o555)
-    played = run(game, os.path.join(folder, "save"), answers_to_the_hub() + "W\n1\nW\n1\n",
-                 **as_nobody(work))
-    check(played.returncode == 0, "the game in a read-only folder failed")
-    check(played.stderr.count(b"\n") == 1 and b"cannot keep the run in" in played.stderr,
-          f"a read-only folder was told as {played.stderr!r}")
-    check(played.stdout.count(b"Lets wait around a bit. (W)") == 3, "the game did not play on")
+def unusable_paths(game, work):
+    """A save that cannot be kept (its folder read-only or missing, its lock file unreadable, its
+    folder unreadable so a rename cannot be made lasting) is told in one true line, and the game
+    plays on. Where no lock can be made, that line comes before the first question."""
+    read_only = os.path.join(work, "read-only")
+    os.makedirs(read_only)
+    os.chmod(read_only, 0o555)
+    locked_out = os.path.join(work, "locked-out")
+    os.makedirs(locked_out)
+    open(os.path.join(locked_out, "save.lock"), "w").close()
+    os.chmod(os.path.join(locked_out, "save.lock"), 0)
+    unreadable = os.path.join(work, "unreadable")
+    os.makedirs(unreadable)
+    os.chmod(unreadable, 0o300)
+    cases = [(os.path.join(read_only, "save"), b"cannot take the run in", b"(Permission denied)"),
+             (os.path.join(work, "no", "such", "save"), b"cannot take the run in",
+              b"(No such file or directory)"),
+             (os.path.join(locked_out, "save"), b"cannot take the run in", b"(Permission denied)"),
+             (os.path.join(unreadable, "save"), b"cannot keep the run in",
+              b"(Permission denied): the game plays on, and no run is kept there")]
+    for save, told, why in cases:
+        played = subprocess.run(game + ["--seed", "7", "--save", save],
+                                input=(answers_to_the_hub() + "W\n1\nW\n1\n").encode(),
+                                stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=60,
+                                **as_nobody(work, unreadable))
+        line = played.stdout[: played.stdout.find(b"\n", played.stdout.find(told)) + 1]
+        check(played.returncode == 0 and played.stdout.count(told) == 1 and why in line,
+              f"{save} was told as {line[-200:]!r}")
+        check(b"another game" not in played.stdout, f"{save} was taken for one in another game")
+        if told.startswith(b"cannot take"):
+            check(played.stdout.find(told) < played.stdout.find(b"First, we're going to pick"),
+                  f"{save} was told only after the first question")
+        check(played.stdout.count(b"Lets wait around a bit. (W)") == 3, "the game did not play on")
 
 
 def flipped_version_digit(game, work):
@@ -294,7 +318,7 @@ def main(game):
     work = tempfile.mkdtemp()
     try:
         for part in (crash_consistency, two_games_at_once, read_only_lock_file,
-                     removal_that_fails, unwritable_folder, flipped_version_digit, not_a_file,
+                     removal_that_fails, unusable_paths, flipped_version_digit, not_a_file,
                      piped_without_save, closed_standard_streams, escape_sequences):
             part(game, work)
     finally:

@@ -74,18 +74,26 @@ std::string followLinks(std::string path) {
   return path;
 }
 
-// A rename or a removal is lasting only once the folder that holds the name is on the disk.
-void syncFolder(const std::string& folder) {
+// A rename or a removal is lasting only once the folder that holds the name is on the disk; the
+// reason, when that cannot be made sure of. A file system that does not sync folders at all
+// (EINVAL) keeps its names as it keeps them.
+std::optional<std::string> syncFolder(const std::string& folder) {
   const Descriptor descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (descriptor) ::fsync(descriptor.get());
+  if (!descriptor) return reason(errno);
+  if (::fsync(descriptor.get()) != 0 && errno != EINVAL) return reason(errno);
+  return std::nullopt;
 }
 
 // The lock file, opened to be locked: for writing, made when it is missing; for reading only
 // when it is there but cannot be written (left by a game run as another user), since a lock
-// needs no more. Nothing, with errno ENOENT, when there is none and none can be made.
-Descriptor openLockFile(const std::string& path) {
+// needs no more. Nothing when it cannot be opened at all, and `error` says why: why it could not
+// be made when there is none (a missing or read-only folder), else why it could not be read.
+Descriptor openLockFile(const std::string& path, int& error) {
   Descriptor lock(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
-  if (!lock) lock = Descriptor(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (lock) return lock;
+  error = errno;
+  lock = Descriptor(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!lock && errno != ENOENT) error = errno;
   return lock;
 }
 
@@ -100,9 +108,9 @@ class SaveFile final : public RunStorage {
   std::string where() const override { return shown_; }
 
   // The lock file stays: removing it would let a third game lock a file the second still holds.
-  // Where there is no lock file and none can be made (a folder that cannot be written), nothing
-  // can be kept either, so the game goes on unlocked. A path that names a folder is left
-  // untouched: read() refuses it as not a file.
+  // Where there is no lock file and none can be made (a folder that is missing or cannot be
+  // written), nothing could be kept either: that is told at once, with the reason. A path that
+  // names a folder is left untouched: read() refuses it as not a file.
   Claim claim() override {
     if (namesAFolder(path_, kSeparator)) return {};
     if (makeFolders_) {
@@ -110,9 +118,9 @@ class SaveFile final : public RunStorage {
         ::mkdir(folder.c_str(), 0700);  // for the user alone; an existing one is left as it is
       });
     }
-    lock_ = openLockFile(path_ + ".lock");
-    if (!lock_)
-      return errno == ENOENT ? Claim{} : Claim{.heldElsewhere = false, .error = reason(errno)};
+    int error = 0;
+    lock_ = openLockFile(path_ + ".lock", error);
+    if (!lock_) return {.heldElsewhere = false, .error = reason(error)};
     while (::flock(lock_.get(), LOCK_EX | LOCK_NB) != 0) {
       if (errno == EWOULDBLOCK) return {.heldElsewhere = true, .error = std::nullopt};
       if (errno != EINTR) return {.heldElsewhere = false, .error = reason(errno)};
@@ -150,8 +158,7 @@ class SaveFile final : public RunStorage {
     std::string temporary = path_ + std::string(kTemporaryMark) + "XXXXXX";
     Descriptor file(::mkstemp(temporary.data()));
     if (!file) return reason(errno);
-    int error = 0;
-    if (!writeAll(file.get(), text)) error = errno ? errno : EIO;
+    int error = writeAll(file.get(), text);
     if (error == 0 && ::fsync(file.get()) != 0) error = errno;
     if (!file.close() && error == 0) error = errno;
     if (error == 0 && ::rename(temporary.c_str(), path_.c_str()) != 0) error = errno;
@@ -159,8 +166,7 @@ class SaveFile final : public RunStorage {
       ::unlink(temporary.c_str());
       return reason(error);
     }
-    syncFolder(folder_);
-    return std::nullopt;
+    return syncFolder(folder_);
   }
 
   // The name is free for the rename only because no other game writes beside a save it does not
@@ -172,16 +178,16 @@ class SaveFile final : public RunStorage {
     };
     const auto move = [this](const std::string& name) -> std::optional<std::string> {
       if (::rename(path_.c_str(), name.c_str()) != 0) return reason(errno);
-      syncFolder(folder_);
-      return std::nullopt;
+      return syncFolder(folder_);
     };
     return setAsideUnderAFreeName(path_, taken, move);
   }
 
   std::optional<std::string> remove() override {
-    if (::unlink(path_.c_str()) != 0 && errno != ENOENT) return reason(errno);
-    syncFolder(folder_);
-    return std::nullopt;
+    if (::unlink(path_.c_str()) != 0) {
+      return errno == ENOENT ? std::nullopt : std::optional(reason(errno));
+    }
+    return syncFolder(folder_);
   }
 
  private:

@@ -68,9 +68,9 @@ class SaveFile final : public RunStorage {
 
   // The lock file is opened for writing, or for reading only where it is there but cannot be
   // written (read-only, or left by another user), since a lock needs no more. Where there is no
-  // lock file and none can be made (a folder that cannot be written), nothing can be kept
-  // either, so the game goes on unlocked. A path that names a folder is left untouched: read()
-  // refuses it as not a file.
+  // lock file and none can be made (a folder that is missing or cannot be written), nothing could
+  // be kept either: that is told at once, with the reason. A path that names a folder is left
+  // untouched: read() refuses it as not a file.
   Claim claim() override {
     if (namesAFolder(path_, kSeparators)) return {};
     if (makeFolders_) {
@@ -80,10 +80,14 @@ class SaveFile final : public RunStorage {
     }
     const std::string lock = path_ + ".lock";
     lock_ = openFile(lock, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
-    if (!lock_) lock_ = openFile(lock, GENERIC_READ, OPEN_EXISTING);
-    if (!lock_)
-      return isMissing(GetLastError()) ? Claim{}
-                                       : Claim{.heldElsewhere = false, .error = lastError()};
+    if (!lock_) {
+      std::string whyNotMade = lastError();
+      lock_ = openFile(lock, GENERIC_READ, OPEN_EXISTING);
+      if (!lock_) {
+        return {.heldElsewhere = false,
+                .error = isMissing(GetLastError()) ? std::move(whyNotMade) : lastError()};
+      }
+    }
     OVERLAPPED whole = {};
     if (LockFileEx(lock_.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
                    &whole)) {

@@ -6,6 +6,7 @@
 #include <pthread.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <functional>
@@ -110,7 +111,7 @@ TEST(StandardOutput, AWriteInterruptedByASignalIsTriedAgain) {
         standardOutput(end)->write("Hello");
         return true;
       },
-      [](int end) { return writeAll(end, "Hello"); },
+      [](int end) { return writeAll(end, "Hello") == 0; },
   };
   for (const auto& write : writers) {
     int ends[2] = {-1, -1};
@@ -135,7 +136,13 @@ TEST(StandardOutput, AWriteInterruptedByASignalIsTriedAgain) {
     EXPECT_EQ(drained, filled + 5);
     ::close(ends[0]);
   }
-  EXPECT_FALSE(writeAll(-1, "Hello"));  // a failure other than a signal ends the write
+  // A failure other than a signal ends the write, and the write's own error is told.
+  errno = EINTR;
+  EXPECT_EQ(writeAll(-1, "Hello"), EBADF);
+  const int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+  if (full < 0) GTEST_SKIP() << "no /dev/full to fill here";
+  EXPECT_EQ(writeAll(full, "Hello"), ENOSPC);
+  ::close(full);
 }
 
 }  // namespace
