@@ -1,3 +1,4 @@
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -31,31 +32,56 @@ std::unique_ptr<qm::RunStorage> runStorage(const qm::CommandLine& commandLine) {
   return qm::saveFileStorage(*file, true);
 }
 
-int play(qm::InputSource& input, qm::OutputSink& output, const qm::CommandLine& commandLine) {
+// Standard error, for the lines that tell the player about the kept run. A line that cannot be
+// written there is lost, and the game plays on: nobody would read why.
+class ErrorStream final : public qm::OutputSink {
+ public:
+  void write(std::string_view bytes) override {
+    std::cerr.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) << std::flush;
+  }
+};
+
+using Notice = std::function<void(std::string_view)>;
+
+// Each line for the player about the kept run, named as the program's own, on `errors`.
+Notice noticeOn(qm::OutputSink& errors) {
+  return [&errors](std::string_view notice) {
+    std::string line = "quillmarrow: ";
+    line.append(notice).append("\n");
+    errors.write(line);
+  };
+}
+
+int play(qm::InputSource& input, qm::OutputSink& output, const qm::CommandLine& commandLine,
+         const Notice& notice) {
   qm::PicturesInWords inWords(output);
   qm::Console console(input, commandLine.picturesInWords ? inWords : output);
   if (commandLine.picturesInWords) console.markPictures();
   qm::ConsolePlatform platform(console);
   qm::CLibraryRandom random(commandLine.seed);
   const std::unique_ptr<qm::RunStorage> storage = runStorage(commandLine);
-  return qm::runGameKeepingTheRun(console, random, platform, storage.get(),
-                                  [](std::string_view notice) {
-                                    std::cerr << "quillmarrow: " << notice << '\n' << std::flush;
-                                  });
+  return qm::runGameKeepingTheRun(console, random, platform, storage.get(), notice);
 }
 
-// A terminal gets its long lines broken between words; piped output is left exactly as written.
+// A terminal gets its long lines broken between words, the game's and the notices' on standard
+// error alike; piped output is left exactly as written.
 int playOnStandardStreams(const qm::CommandLine& commandLine) {
   const std::unique_ptr<qm::InputSource> standardInput = qm::standardInput();
   const std::unique_ptr<qm::OutputSink> standardOutput = qm::standardOutput();
   qm::InputSource& input = *standardInput;
   qm::OutputSink& output = *standardOutput;
-  if (!qm::standardOutputIsTerminal()) return play(input, output, commandLine);
+  ErrorStream errorStream;
   qm::TerminalWidth width;
-  qm::WrappingOutput screen(output, [&width] { return width.columns(); });
-  if (!qm::standardInputIsTerminal()) return play(input, screen, commandLine);
+  const auto columns = [&width] { return width.columns(); };
+  qm::WrappingOutput wrappedErrors(errorStream, columns);
+  qm::OutputSink& errors =
+      qm::standardErrorIsTerminal() ? static_cast<qm::OutputSink&>(wrappedErrors) : errorStream;
+  const Notice notice = noticeOn(errors);
+  if (!qm::standardOutputIsTerminal()) return play(input, output, commandLine, notice);
+  qm::WrappingOutput screen(output, columns);
+  if (!qm::standardInputIsTerminal()) return play(input, screen, commandLine, notice);
   qm::EchoedInput typed(input, screen);
-  return play(typed, screen, commandLine);
+  return play(typed, screen, commandLine, notice);
 }
 
 }  // namespace

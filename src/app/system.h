@@ -45,10 +45,11 @@ void prepareStandardStreams();
 
 bool standardInputIsTerminal();
 bool standardOutputIsTerminal();
+bool standardErrorIsTerminal();
 
-// The width of the terminal that standard output shows, in columns: read at start-up and again
-// after each resize (SIGWINCH on POSIX; Windows asks its console each time). 0 when standard
-// output is not a terminal or its width is unknown.
+// The width of the terminal that standard output shows (standard error's, where output is not a
+// terminal), in columns: read at start-up and again after each resize (SIGWINCH on POSIX; Windows
+// asks its console each time). 0 when neither is a terminal or its width is unknown.
 class TerminalWidth {
  public:
   TerminalWidth();

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The game on a real terminal (a pseudo-terminal): the title is pushed, set and given back,
-long lines are broken at the terminal's width and at its new width after a resize, Ctrl-C gives
+long lines (the notices on standard error too) are broken at the terminal's width and at its new
+width after a resize, Ctrl-C gives
 the title back before the game stops, a dumb terminal gets no titles, and the run is kept in
 the user's state folder and offered again on the next start.
 
@@ -141,12 +142,17 @@ def main(command):
     check(terminal.finish() == -signal.SIGINT, "Ctrl-C: the game did not stop by the signal")
     check(POP_TITLE in terminal.screen, "Ctrl-C: the title not given back")
 
-    # A dumb terminal takes no titles, but long lines are still broken.
-    terminal = Terminal(command, 40, term="dumb")
+    # A dumb terminal takes no titles, but long lines are still broken, the notices on standard
+    # error among them.
+    terminal = Terminal(command + ["--save", "no-such-folder/save"], 40, term="dumb")
     terminal.read_until(b"Press Enter to continue")
     terminal.type(b"\x04")
     terminal.finish()
     check(b"\033" not in terminal.screen, "a dumb terminal got escape sequences")
+    shown = terminal.screen.replace(b"\r\n", b" ")
+    check(widest_line(terminal.screen) <= 40 and
+          b"cannot take the run in no-such-folder/save for this game alone" in shown,
+          f"the notice was not broken between words: {terminal.screen[:200]!r}")
 
     # At a terminal the run is kept in the user's state folder, made for the user alone, and
     # offered again on the next start.

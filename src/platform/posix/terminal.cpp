@@ -69,9 +69,11 @@ void stopRestoringTitleOnSignals() {
 }
 
 std::size_t queryColumns() {
-  struct winsize size {};
-  if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0) return 0;
-  return size.ws_col;
+  for (const int stream : {STDOUT_FILENO, STDERR_FILENO}) {
+    struct winsize size {};
+    if (::ioctl(stream, TIOCGWINSZ, &size) == 0) return size.ws_col;
+  }
+  return 0;
 }
 
 }  // namespace
@@ -86,6 +88,10 @@ bool standardInputIsTerminal() {
 
 bool standardOutputIsTerminal() {
   return ::isatty(STDOUT_FILENO) == 1;
+}
+
+bool standardErrorIsTerminal() {
+  return ::isatty(STDERR_FILENO) == 1;
 }
 
 // The width last read, read again after a resize.

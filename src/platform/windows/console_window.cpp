@@ -60,13 +60,18 @@ bool standardOutputIsTerminal() {
   return isConsole(STD_OUTPUT_HANDLE);
 }
 
+bool standardErrorIsTerminal() {
+  return isConsole(STD_ERROR_HANDLE);
+}
+
 // The console is asked every time: a resized window needs no signal to be noticed.
 TerminalWidth::TerminalWidth() = default;
 
 TerminalWidth::~TerminalWidth() = default;
 
 std::size_t TerminalWidth::columns() {
-  return consoleColumns(GetStdHandle(STD_OUTPUT_HANDLE));
+  const std::size_t output = consoleColumns(GetStdHandle(STD_OUTPUT_HANDLE));
+  return output != 0 ? output : consoleColumns(GetStdHandle(STD_ERROR_HANDLE));
 }
 
 // Without a console (a program started with its streams piped and no window) there is no title
