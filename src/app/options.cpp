@@ -64,6 +64,22 @@ std::optional<unsigned> parseSeed(std::string_view text) {
   return seed;
 }
 
+// Short options, alone or together as GNU tools take them (`-hV` is -h then -V). The whole group
+// is read first, so an unknown letter anywhere in it refuses it, named as getopt names it; then
+// the first letter acts, and as -h and -V both end the program, the rest is never reached.
+CommandLine shortOptions(std::string_view letters) {
+  for (std::size_t at = 0; at < letters.size(); ++at) {
+    if (letters[at] == 'h' || letters[at] == 'V') continue;
+    // A letter outside ASCII is named whole: its lead byte and the bytes that continue it.
+    std::size_t end = at + 1;
+    while (end < letters.size() && (static_cast<unsigned char>(letters[end]) & 0xC0) == 0x80)
+      ++end;
+    return refused("invalid option -- '" + std::string(letters.substr(at, end - at)) + "'");
+  }
+  return only(letters.front() == 'h' ? CommandLine::Action::ShowHelp
+                                     : CommandLine::Action::ShowVersion);
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(std::span<const std::string_view> arguments) {
@@ -76,13 +92,12 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments) {
       }
       break;
     }
-    if (argument == "--help" || argument == "-h") return only(CommandLine::Action::ShowHelp);
-    if (argument == "--version" || argument == "-V") {
-      return only(CommandLine::Action::ShowVersion);
-    }
+    if (argument == "--help") return only(CommandLine::Action::ShowHelp);
+    if (argument == "--version") return only(CommandLine::Action::ShowVersion);
     if (!argument.starts_with("-") || argument == "-") {
       return refused("unexpected argument '" + std::string(argument) + "'");
     }
+    if (!argument.starts_with("--")) return shortOptions(argument.substr(1));
     if (argument == "--no-save" || argument == "--pictures-in-words") {
       bool& flag = argument == "--no-save" ? commandLine.noSave : commandLine.picturesInWords;
       if (flag) return refused("option '" + std::string(argument) + "' given twice");

@@ -20,9 +20,10 @@ struct CommandLine {
 };
 
 // Reads the arguments that follow the program name, as GNU tools do: --help (-h) and --version
-// (-V) act as soon as they are met, and -- ends the options. An unknown option, any argument that
-// is not an option, an option given twice, --save with --no-save, or a seed that is not a whole
-// number from 0 to the largest unsigned int refuses the whole command line.
+// (-V) act as soon as they are met, short options may go together (-hV, where -h acts), and --
+// ends the options. An unknown option or letter, any argument that is not an option, an option
+// given twice, --save with --no-save, or a seed that is not a whole number from 0 to the largest
+// unsigned int refuses the whole command line.
 CommandLine parseCommandLine(std::span<const std::string_view> arguments);
 
 // Answers --help, --version or a refused command line; returns the exit status (1 when the answer

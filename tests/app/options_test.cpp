@@ -43,7 +43,12 @@ TEST(CommandLineOptions, EachOptionAndEachWayToGetItWrong) {
       {{"--", "--help"}, Action::Refuse, {}, "unexpected argument '--help'"},
       {{"play"}, Action::Refuse, {}, "unexpected argument 'play'"},
       {{"-"}, Action::Refuse, {}, "unexpected argument '-'"},
-      {{"-x"}, Action::Refuse, {}, "unknown option '-x'"},
+      {{"-x"}, Action::Refuse, {}, "invalid option -- 'x'"},
+      // Short options together: the whole group is checked, then its first letter acts.
+      {{"-hV"}, Action::ShowHelp, {}, ""},
+      {{"-Vh", "--bogus"}, Action::ShowVersion, {}, ""},
+      {{"-hx"}, Action::Refuse, {}, "invalid option -- 'x'"},
+      {{"-V\xc3\xa9h"}, Action::Refuse, {}, "invalid option -- '\xc3\xa9'"},  // é, whole
   };
   for (const Case& c : cases) {
     const CommandLine got = parseCommandLine(c.arguments);
