@@ -9,10 +9,12 @@
 
 #include "app/system.h"
 #include "support/memory_storage.h"
+#include "support/run_storage_contract.h"
 
-// What every storage of a kept run does, written once and checked against each: the save file
-// of the system the tests are built for (in a folder named in Chinese, which no Western ANSI code
-// page holds, and made by the storage itself), and the storage in memory the other tests use.
+// The storage contract (support/run_storage_contract.cpp) against the save file of the system the
+// tests are built for (in a folder named in Chinese, which no Western ANSI code page holds, and
+// made by the storage itself) and the storage in memory the other tests use; and what the names
+// of damaged runs are.
 namespace qm::testing {
 namespace {
 
@@ -50,76 +52,47 @@ class Folder {
   fs::path path_;
 };
 
-class Contract : public ::testing::TestWithParam<bool> {
- protected:
-  // The place's storage: the system's save file, or one in memory.
-  std::unique_ptr<RunStorage> open() {
-    if (!GetParam()) return std::make_unique<MemoryStorage>();
+// The system's save file, in a folder it makes itself.
+class SaveFilePlace final : public StoragePlace {
+ public:
+  std::unique_ptr<RunStorage> open() override {
     return saveFileStorage(folder_ / "made/save", true);
   }
+  std::optional<std::string> setAside(RunStorage&, const std::string& name) override {
+    const RunStorage::Stored stored = saveFileStorage(name, false)->read();
+    if (!stored.found) return std::nullopt;
+    return stored.text;
+  }
 
+ private:
   Folder folder_;
 };
 
-TEST_P(Contract, KeepsEachTextWholeUntilItIsRemoved) {
-  const std::unique_ptr<RunStorage> storage = open();
-  ASSERT_EQ(storage->claim(), RunStorage::Claim{});
-  const RunStorage::Stored none = storage->read();
-  EXPECT_FALSE(none.found);
-  EXPECT_EQ(none.error, std::nullopt);
-  const std::string binary("a\r\nb\0c\n", 7);
-  for (const std::string& text : {binary, std::string("shorter\n")}) {
-    ASSERT_EQ(storage->write(text), std::nullopt);
-    EXPECT_EQ(storage->read().text, text);
+class MemoryPlace final : public StoragePlace {
+ public:
+  std::unique_ptr<RunStorage> open() override { return std::make_unique<MemoryStorage>(); }
+  std::optional<std::string> setAside(RunStorage& storage, const std::string& name) override {
+    const auto& runs = dynamic_cast<MemoryStorage&>(storage).setAsideRuns;
+    const auto run = runs.find(name);
+    if (run == runs.end()) return std::nullopt;
+    return run->second;
   }
-  EXPECT_EQ(storage->remove(), std::nullopt);
-  EXPECT_FALSE(storage->read().found);
-  EXPECT_EQ(storage->remove(), std::nullopt);  // nothing kept is no error
-}
+  bool tellsOtherGames() const override { return false; }
+};
 
-// Each damaged run keeps a name of its own beside the save: none set aside before is replaced.
-TEST_P(Contract, SetsEachDamagedRunAsideUnderANameOfItsOwn) {
-  const std::unique_ptr<RunStorage> storage = open();
-  ASSERT_EQ(storage->claim(), RunStorage::Claim{});
-  for (const std::string ending : {".damaged", ".damaged.2"}) {
-    ASSERT_EQ(storage->write("run" + ending), std::nullopt);
-    const RunStorage::SetAside aside = storage->setAside();
-    EXPECT_EQ(aside.error, std::nullopt);
-    EXPECT_EQ(aside.name, storage->where() + ending);
-    EXPECT_FALSE(storage->read().found);
-    if (GetParam()) {
-      EXPECT_EQ(saveFileStorage(aside.name, false)->read().text, "run" + ending);
-    }
-  }
-}
+INSTANTIATE_TEST_SUITE_P(
+    Storages, RunStorageContract,
+    ::testing::Values(StorageKind{"Memory", [] { return std::make_unique<MemoryPlace>(); }},
+                      StorageKind{"SaveFile", [] { return std::make_unique<SaveFilePlace>(); }}),
+    [](const auto& kind) { return std::string(kind.param.name); });
 
-TEST_P(Contract, ReadsAtMostAByteBeyondTheLargestSave) {
-  const std::unique_ptr<RunStorage> storage = open();
-  ASSERT_EQ(storage->claim(), RunStorage::Claim{});
-  ASSERT_EQ(storage->write(std::string(kLargestSave + 5000, 'x')), std::nullopt);
-  const RunStorage::Stored large = storage->read();
-  EXPECT_TRUE(large.found);
-  EXPECT_EQ(large.error, std::nullopt);
-  EXPECT_EQ(large.text.size(), kLargestSave + 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(Storages, Contract, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool>& kind) {
-                           return kind.param ? "SaveFile" : "Memory";
-                         });
-
-// One game at a time holds a save file, until it ends; a lock file that cannot be written
-// (read-only, or left by another user) locks all the same. (A storage in memory is held or not
-// as its test says.)
-TEST(SaveFile, IsHeldByOneGameUntilItEnds) {
+// A lock file that cannot be written (read-only, or left by another user) locks all the same.
+TEST(SaveFile, IsHeldThroughALockFileItCannotWrite) {
   const Folder folder;
-  auto first = saveFileStorage(folder / "made/save", true);
-  ASSERT_EQ(first->claim(), RunStorage::Claim{});
-  EXPECT_TRUE(saveFileStorage(folder / "made/save", false)->claim().heldElsewhere);
-  first.reset();
+  ASSERT_EQ(saveFileStorage(folder / "made/save", true)->claim(), RunStorage::Claim{});
   fs::permissions(folder.path("made/save.lock"), fs::perms::owner_read);
-  auto again = saveFileStorage(folder / "made/save", false);
-  EXPECT_EQ(again->claim(), RunStorage::Claim{});
+  const auto first = saveFileStorage(folder / "made/save", false);
+  EXPECT_EQ(first->claim(), RunStorage::Claim{});
   EXPECT_TRUE(saveFileStorage(folder / "made/save", false)->claim().heldElsewhere);
 }
 
