@@ -27,8 +27,10 @@ target_link_options(quillmarrow PRIVATE
   -sSTACK_OVERFLOW_CHECK=0
   -sDYNAMIC_EXECUTION=0
   "-sEXPORTED_FUNCTIONS=_main,_malloc,_free,_quillmarrow_check_run,_quillmarrow_longest_run_file"
+  "--pre-js=${PROJECT_SOURCE_DIR}/web/storage.js"
   "--pre-js=${PROJECT_SOURCE_DIR}/web/bridge.js")
-set_property(TARGET quillmarrow APPEND PROPERTY LINK_DEPENDS "${PROJECT_SOURCE_DIR}/web/bridge.js"
+set_property(TARGET quillmarrow APPEND PROPERTY LINK_DEPENDS "${PROJECT_SOURCE_DIR}/web/storage.js"
+                                                             "${PROJECT_SOURCE_DIR}/web/bridge.js"
                                                              "${PROJECT_SOURCE_DIR}/web/asyncify-remove.json")
 
 # The page and its look, the manifest that lets a browser install it, and the icons, copied as

@@ -1,6 +1,7 @@
 // The page side of the game, bundled into quillmarrow.js: the transcript, the input line, the
 // title, the tick of the map, the end, and the kept run as a file to download or load. The game
-// calls Module.page (src/platform/web/page.cpp); the player sends lines from the form.
+// calls Module.page (src/platform/web/page.cpp); the player sends lines from the form. The kept
+// run itself is storage.js's (Module.runs).
 Module.page = (() => {
   const log = document.getElementById("log");
   const form = document.getElementById("answer");
@@ -11,8 +12,7 @@ Module.page = (() => {
   let waiting = null; // the game's wait for the next line
   let picture = null; // the picture being drawn
   let audio = null; // made at the first key press, as browsers allow sound only then
-  let holdsRun = false; // whether this page's game holds the kept run (not a second tab's)
-  const key = "quillmarrow.save";
+  const runs = Module.runs;
 
   const notice = (text) => {
     const paragraph = document.createElement("p");
@@ -44,19 +44,19 @@ Module.page = (() => {
   // ---- The run as a file: the same text a save file holds on a desktop, so a run can move
   // between this page and a terminal (quillmarrow --save FILE) or another browser.
   document.getElementById("download-run").addEventListener("click", () => {
-    let text = null;
+    let run = null;
     try {
-      text = localStorage.getItem(key);
+      run = runs.get("");
     } catch (error) {
-      notice(`This browser's storage cannot be read (${error.name ?? error}): there is no run to download`);
+      notice(`This browser's storage cannot be read (${runs.problem(error)}): there is no run to download`);
       return;
     }
-    if (text === null) {
+    if (run === null) {
       notice("No run is kept in this browser yet: it is kept each time your character comes back to the town");
       return;
     }
     const link = document.createElement("a");
-    link.href = URL.createObjectURL(new Blob([text], { type: "application/octet-stream" }));
+    link.href = URL.createObjectURL(new Blob([run], { type: "application/octet-stream" }));
     link.download = "quillmarrow.save";
     link.click();
     setTimeout(() => URL.revokeObjectURL(link.href), 60000);
@@ -64,20 +64,22 @@ Module.page = (() => {
 
   const runFile = document.getElementById("run-file");
   const confirmLoad = document.getElementById("confirm-load");
-  let loading = null; // the text of a whole run waiting for the player's word
+  let loading = null; // the bytes of a whole run waiting for the player's word
   document.getElementById("load-run").addEventListener("click", () => runFile.click());
   runFile.addEventListener("change", async () => {
     const file = runFile.files[0];
     runFile.value = "";
     if (!file) return;
-    if (!holdsRun) {
+    if (runs.heldElsewhere) {
       notice("Another tab plays the run kept in this browser: load the run there");
       return;
     }
-    // Through the game's own reader, as a save file is read at the start of a game.
-    const text = await file.slice(0, _quillmarrow_longest_run_file()).text();
-    const copy = toGame(text);
-    const answer = _quillmarrow_check_run(copy, lengthBytesUTF8(text));
+    // Through the game's own reader, as a save file is read at the start of a game: its bytes as
+    // they are, whatever encoding a name in it was typed in.
+    const run = new Uint8Array(await file.slice(0, _quillmarrow_longest_run_file()).arrayBuffer());
+    const copy = _malloc(run.length + 1);
+    HEAPU8.set(run, copy);
+    const answer = _quillmarrow_check_run(copy, run.length);
     _free(copy);
     const verdict = UTF8ToString(answer);
     _free(answer);
@@ -86,7 +88,7 @@ Module.page = (() => {
     } else if (verdict[0] !== "+") {
       notice(`${file.name} is damaged (${verdict.slice(1)}): it is not loaded, and the run kept here stays as it is`);
     } else {
-      loading = text;
+      loading = run;
       document.getElementById("load-question").textContent =
         `Load ${verdict.slice(1)} from ${file.name}? The run takes the place of the one kept in this browser, and the page starts again.`;
       confirmLoad.hidden = false;
@@ -95,9 +97,9 @@ Module.page = (() => {
   });
   document.getElementById("load-yes").addEventListener("click", () => {
     try {
-      localStorage.setItem(key, loading);
+      runs.set("", loading);
     } catch (error) {
-      notice(`The run cannot be kept in this browser (${error.name ?? error}): it is not loaded`);
+      notice(`The run cannot be kept in this browser (${runs.problem(error)}): it is not loaded`);
       confirmLoad.hidden = true;
       return;
     }
@@ -143,47 +145,6 @@ Module.page = (() => {
 
   return {
     toGame,
-    // The run for this page alone while it stays open, where the browser has locks. A reloaded
-    // page may find the page it replaces still letting go of the run, so it waits a moment
-    // before it takes the run for another tab's.
-    claimRun() {
-      if (!navigator.locks) {
-        holdsRun = true;
-        return Promise.resolve(1);
-      }
-      return new Promise((resolve) => {
-        const hold = () => {
-          holdsRun = true;
-          resolve(1);
-          return new Promise(() => {});
-        };
-        navigator.locks.request(key, { ifAvailable: true }, (lock) => {
-          if (lock) return hold();
-          navigator.locks
-            .request(key, { signal: AbortSignal.timeout(1500) }, hold)
-            .catch(() => resolve(0));
-          return undefined;
-        });
-      });
-    },
-    // The kept run in localStorage: null for nothing, "+" and a text, "-" and why it failed.
-    // "taken" and "aside" take the ending of a name beside the run's, which the game chooses.
-    storage(action, text) {
-      try {
-        let read = null;
-        if (action === "read") read = localStorage.getItem(key);
-        if (action === "write") localStorage.setItem(key, text);
-        if (action === "taken") read = localStorage.getItem(key + text) === null ? null : "";
-        if (action === "aside") {
-          localStorage.setItem(key + text, localStorage.getItem(key) ?? "");
-          localStorage.removeItem(key);
-        }
-        if (action === "remove") localStorage.removeItem(key);
-        return read === null ? null : "+" + read;
-      } catch (error) {
-        return "-" + (error && error.name ? error.name : String(error));
-      }
-    },
     appendText(text) {
       if (text) (picture || log).append(text);
     },

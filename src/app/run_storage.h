@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qm {
 
@@ -61,6 +62,20 @@ inline constexpr int kMostSetAside = 99;
 RunStorage::SetAside setAsideUnderAFreeName(
     const std::string& save, const std::function<bool(const std::string&)>& taken,
     const std::function<std::optional<std::string>(const std::string&)>& move);
+
+// How many damaged runs the page keeps beside its run: a player of the page cannot remove them by
+// hand, as one at a terminal can remove files, so the oldest go once there are more.
+inline constexpr int kNewestSetAsideKept = 3;
+
+// Sets a damaged run aside under the name after the newest of those set aside before (SAVE.damaged,
+// then SAVE.damaged.2 and on), among all the names the storage holds (`names`), so that no name
+// once told to the player is given to another run; then `drop`s those set aside before the last
+// `keep` (with the new one). `move` moves the run to its name and gives the reason when it
+// cannot; then nothing is dropped.
+RunStorage::SetAside setAsideKeepingTheNewest(
+    const std::string& save, const std::vector<std::string_view>& names, int keep,
+    const std::function<std::optional<std::string>(const std::string&)>& move,
+    const std::function<void(const std::string&)>& drop);
 
 // ---- What the save files of every system do alike --------------------------------------------
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "app/system.h"
 #include "support/memory_storage.h"
@@ -113,6 +114,26 @@ TEST(SetAside, StopsAtTheLastNameItTakes) {
   const RunStorage::SetAside full = setAsideUnderAFreeName("save", takenBefore(1000), move);
   EXPECT_EQ(full.error, std::to_string(kMostSetAside) + " damaged runs stand beside it already");
   EXPECT_EQ(moves, 1);
+}
+
+// The page's names go on counting up from the newest, whatever else stands beside the run, and
+// only the last few stay.
+TEST(SetAside, KeepsTheNewestUnderNamesNotUsedBefore) {
+  const std::vector<std::string_view> names = {
+      "save",           "save.damaged.3",           "save.damaged",    "save.damaged.2",
+      "save.damaged.x", "save.damaged.12345678901", "saved.damaged.9", "save.damaged.03"};
+  std::vector<std::string> dropped;
+  const auto move = [](const std::string&) -> std::optional<std::string> { return std::nullopt; };
+  const auto drop = [&dropped](const std::string& name) { dropped.push_back(name); };
+  EXPECT_EQ(setAsideKeepingTheNewest("save", names, 2, move, drop).name, "save.damaged.4");
+  EXPECT_EQ(dropped, (std::vector<std::string>{"save.damaged", "save.damaged.2"}));
+
+  // A run that cannot be moved leaves every other one where it is.
+  dropped.clear();
+  const auto full = [](const std::string&) -> std::optional<std::string> { return "full"; };
+  EXPECT_EQ(setAsideKeepingTheNewest("save", names, 1, full, drop).error, "full");
+  EXPECT_TRUE(dropped.empty());
+  EXPECT_EQ(setAsideKeepingTheNewest("save", {"save"}, 1, move, drop).name, "save.damaged");
 }
 
 }  // namespace

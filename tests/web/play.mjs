@@ -9,8 +9,9 @@
 //   status report; a second tab meanwhile leaves the run to the first; a damaged run is set
 //   aside without replacing one set aside before;
 // - the run as a file: downloaded at the town menu, it is byte for byte the native program's save
-//   of the same play, and it plays on in the native program as in the page; a native save loaded
-//   into the page plays on as in the native program; a damaged file is refused with one line;
+//   of the same play, and it plays on in the native program as in the page; a native save whose
+//   name holds a byte that is not UTF-8, loaded into the page, is kept byte for byte and plays on
+//   as in the native program; a damaged file is refused with one line;
 // - after one visit the page plays the whole scripted game again with no network, and Chromium
 //   finds the page installable; with "Pictures in words" remembered, pictures are told in words;
 // - the figures: the site's size gzipped, the time to the first line (median of five cold
@@ -196,15 +197,23 @@ await damaged.evaluate(() => {
 });
 await damaged.reload();
 await damaged.waitForFunction(() => document.getElementById("notices").textContent.includes("is damaged"), { polling: 10 });
+const toldAside = await damaged.$eval("#notices", (notices) => notices.textContent);
+check(toldAside.includes(": it is kept as quillmarrow.save.damaged.2, and a new game starts"),
+      `a damaged run was told as ${JSON.stringify(toldAside)}`);
 const setAside = await damaged.evaluate(() => ["", ".damaged", ".damaged.2"].map((name) => localStorage.getItem("quillmarrow.save" + name)));
 check(JSON.stringify(setAside) === JSON.stringify([null, "older", "not a save\n"]), `the damaged runs were left as ${JSON.stringify(setAside)}`);
 
 // ---- The run as a file, between the page and the terminal -----------------------------------
 const work = mkdtempSync(join(tmpdir(), "quillmarrow-runs-"));
 const [toTheTown, afterIt] = [answers.slice(0, 21), answers.slice(21)];
-const asInput = (lines) => lines.map((line) => line + "\n").join("");
+const asInput = (lines) => Buffer.from(lines.map((line) => line + "\n").join(""), "latin1");
 const terminalSave = join(work, "terminal.save");
 execFileSync(native, ["--seed", "7", "--save", terminalSave], { input: asInput(toTheTown) });
+// A name typed at a terminal in Latin-1, say, which is no UTF-8.
+const latinSave = join(work, "latin.save");
+const latinToTheTown = [...toTheTown];
+latinToTheTown[3] = "W K\u00FFthe";
+execFileSync(native, ["--seed", "7", "--save", latinSave], { input: asInput(latinToTheTown) });
 // The native program carrying on the run of `file` (a copy of it) with the rest of the answers.
 const playedOnNatively = (file) => {
   const copy = join(work, "played-on.save");
@@ -237,18 +246,20 @@ const pageOn = await playedOnInThePage(moving);
 check(existsSync(downloaded) && pageOn === playedOnNatively(downloaded),
       "the downloaded run plays on otherwise in the native program than in the page");
 
-// From the terminal to the page: asked first, then played on.
+// From the terminal to the page: asked first, kept byte for byte, then played on.
 const loading = await openPage("?seed=7");
 await loading.waitForFunction(() => Module.page.isWaiting(), { polling: 10 });
-await chooseRunFile(loading, terminalSave);
+await chooseRunFile(loading, latinSave);
 await loading.waitForSelector("#confirm-load:not([hidden])");
 const question = await loading.$eval("#load-question", (element) => element.textContent);
-const saved = (name) => readFileSync(terminalSave).toString().match(new RegExp(`^${name}=(.*)$`, "m"))[1];
+const saved = (name) => readFileSync(latinSave).toString().match(new RegExp(`^${name}=(.*)$`, "m"))[1];
 const who = `${saved("PlayerName")} the ${saved("PlayerRace")} ${saved("PlayerClass")}`;
-check(question === `Load ${who} from terminal.save? The run takes the place of the one kept in this browser, and the page starts again.`,
+check(question === `Load ${who} from latin.save? The run takes the place of the one kept in this browser, and the page starts again.`,
       `loading a run asked ${JSON.stringify(question)}`);
 await Promise.all([loading.waitForNavigation(), loading.click("#load-yes")]);
-check((await playedOnInThePage(loading)) === playedOnNatively(terminalSave),
+const keptRun = await loading.evaluate(() => Array.from(Module.runs.get("") ?? []));
+check(Buffer.from(keptRun).equals(readFileSync(latinSave)), "the loaded run was not kept byte for byte");
+check((await playedOnInThePage(loading)) === playedOnNatively(latinSave),
       "the native program's run plays on otherwise in the page");
 
 // A damaged file is told in one line and not loaded.

@@ -7,13 +7,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace qm::web {
 
 namespace {
 
-// ---- The calls of web/bridge.js (Module.page) --------------------------------------------------
-// The JavaScript stays in bridge.js; these only hand texts across. A text for the game comes
+// ---- The calls of web/bridge.js (Module.page) and web/storage.js (Module.runs) ----------------
+// The JavaScript stays in those files; these only hand texts across. A text for the game comes
 // in memory the game frees.
 // clang-format off
 EM_JS(char*, pageText, (const char* name), {
@@ -25,10 +26,14 @@ EM_ASYNC_JS(char*, nextLine, (), {
   return Module.page.toGame(await Module.page.nextLine());
 });
 
-// Takes the run for this page alone, as long as the page stays open; true where the browser
-// cannot tell, which leaves one page at a time to the player.
-EM_ASYNC_JS(int, claimRun, (), {
-  return await Module.page.claimRun();
+// The run for this page alone until released: see storageCall for the answer, "+" when another
+// page holds it.
+EM_ASYNC_JS(char*, claimRun, (int* length), {
+  return await Module.runs.claimForTheGame(length);
+});
+
+EM_JS(void, releaseRun, (), {
+  Module.runs.release();
 });
 
 EM_JS(int, pageFlag, (const char* name), {
@@ -39,9 +44,20 @@ EM_JS(void, pageCall, (const char* name, const char* text, int length), {
   Module.page[UTF8ToString(name)](UTF8ToString(text, length));
 });
 
-// The browser's storage: nothing, "+" and the text read, or "-" and why it failed.
-EM_JS(char*, storageCall, (const char* action, const char* text, int length), {
-  return Module.page.toGame(Module.page.storage(UTF8ToString(action), UTF8ToString(text, length)));
+// The browser's storage, `action` on the item of the run's key and `ending` ("" for the run
+// itself) with some bytes: nothing (0); or "+" and the bytes found, or "-" and why it failed,
+// worded for the player, in memory the game frees, `answerLength` bytes long.
+EM_JS(char*, storageCall, (const char* action, const char* ending, const char* bytes, int length,
+                           int* answerLength), {
+  return Module.runs.call(UTF8ToString(action), UTF8ToString(ending), bytes, length, answerLength);
+});
+
+// The key the run is kept under.
+EM_JS(char*, runKey, (), {
+  const size = lengthBytesUTF8(Module.runs.key) + 1;
+  const key = _malloc(size);
+  stringToUTF8(Module.runs.key, key, size);
+  return key;
 });
 // clang-format on
 
@@ -54,11 +70,24 @@ void call(const char* name, std::string_view text = {}) {
   pageCall(name, text.data(), static_cast<int>(text.size()));
 }
 
-// A storage call: nothing; "+" and a text it read; "-" and the reason it failed.
-std::optional<std::string> storage(const char* action, std::string_view text = {}) {
-  const PageString answer(storageCall(action, text.data(), static_cast<int>(text.size())));
-  if (!answer) return std::nullopt;
-  return std::string(answer.get());
+// What the browser's storage answered, as storageCall() gives it; nothing for nothing.
+std::optional<std::string> answer(char* given, int length) {
+  const PageString kept(given);
+  if (!kept) return std::nullopt;
+  return std::string(kept.get(), static_cast<std::size_t>(length));
+}
+
+std::optional<std::string> storage(const char* action, const char* ending = "",
+                                   std::string_view bytes = {}) {
+  int length = 0;
+  return answer(storageCall(action, ending, bytes.data(), static_cast<int>(bytes.size()), &length),
+                length);
+}
+
+// Why a call failed, when it did.
+std::optional<std::string> failure(const std::optional<std::string>& reply) {
+  if (!reply || reply->front() != '-') return std::nullopt;
+  return reply->substr(1);
 }
 
 }  // namespace
@@ -109,49 +138,61 @@ void PagePlatform::beep(int /*frequency*/, int /*milliseconds*/) {
   call("beep");
 }
 
+PageStorage::~PageStorage() {
+  if (claimed_) releaseRun();
+}
+
 RunStorage::Claim PageStorage::claim() {
-  return {.heldElsewhere = claimRun() == 0};
+  int length = 0;
+  const std::optional<std::string> claimed = answer(claimRun(&length), length);
+  if (!claimed) {
+    claimed_ = true;
+    return {};
+  }
+  if (const std::optional<std::string> error = failure(claimed)) {
+    return {.heldElsewhere = false, .error = error};
+  }
+  return {.heldElsewhere = true, .error = std::nullopt};
 }
 
 RunStorage::Stored PageStorage::read() {
   Stored stored;
-  const std::optional<std::string> answer = storage("read");
-  if (!answer) return stored;
-  if (answer->front() == '-') {
-    stored.error = answer->substr(1);
-  } else {
-    stored.found = true;
-    stored.text = answer->substr(1);
-  }
+  const std::optional<std::string> kept = storage("get");
+  if (!kept) return stored;
+  stored.error = failure(kept);
+  if (stored.error) return stored;
+  stored.found = true;
+  stored.text = kept->substr(1, kLargestSave + 1);
   return stored;
 }
 
 std::optional<std::string> PageStorage::write(std::string_view text) {
-  std::optional<std::string> answer = storage("write", text);
-  if (answer) answer->erase(0, 1);
-  return answer;
+  return failure(storage("set", "", text));
 }
 
-// The names are endings of the run's own key (".damaged", ".damaged.2", ...), which the page
-// puts after it.
+// The page keeps only the newest few damaged runs, under endings that go on counting up.
 RunStorage::SetAside PageStorage::setAside() {
-  const auto taken = [](const std::string& ending) {
-    const std::optional<std::string> answer = storage("taken", ending);
-    return answer && answer->front() == '+';
-  };
+  const std::optional<std::string> listed = storage("endings");
+  if (const std::optional<std::string> error = failure(listed)) return {.name = {}, .error = error};
+  std::vector<std::string_view> endings;
+  for (std::string_view lines = listed ? std::string_view(*listed).substr(1) : "";
+       !lines.empty();) {
+    const std::size_t end = std::min(lines.find('\n'), lines.size());
+    endings.push_back(lines.substr(0, end));
+    lines.remove_prefix(std::min(end + 1, lines.size()));
+  }
   const auto move = [](const std::string& ending) {
-    std::optional<std::string> answer = storage("aside", ending);
-    if (answer) answer->erase(0, 1);
-    return answer;
+    return failure(storage("aside", ending.c_str()));
   };
-  return {.name = "the damaged run beside it",
-          .error = setAsideUnderAFreeName("", taken, move).error};
+  // A run that cannot be dropped stays: it is only an old damaged one.
+  const auto drop = [](const std::string& ending) { storage("remove", ending.c_str()); };
+  SetAside aside = setAsideKeepingTheNewest("", endings, kNewestSetAsideKept, move, drop);
+  aside.name.insert(0, PageString(runKey()).get());
+  return aside;
 }
 
 std::optional<std::string> PageStorage::remove() {
-  std::optional<std::string> answer = storage("remove");
-  if (answer) answer->erase(0, 1);
-  return answer;
+  return failure(storage("remove"));
 }
 
 std::optional<std::string> seedInAddress() {

@@ -43,16 +43,25 @@ class PagePlatform final : public Platform {
   void beep(int frequency, int milliseconds) override;
 };
 
-// The kept run in the browser's local storage, under one key; a damaged one beside it. One page
-// at a time holds it, as one game at a time holds a save file.
+// The kept run in the browser's local storage, under one key (web/storage.js), with the newest
+// few damaged runs set aside beside it under that key and an ending. One page at a time holds it,
+// as one game at a time holds a save file, until its storage is destroyed.
 class PageStorage final : public RunStorage {
  public:
+  PageStorage() = default;
+  ~PageStorage() override;
+  PageStorage(const PageStorage&) = delete;
+  PageStorage& operator=(const PageStorage&) = delete;
+
   std::string where() const override { return "this browser's storage"; }
   Claim claim() override;
   Stored read() override;
   std::optional<std::string> write(std::string_view text) override;
   SetAside setAside() override;
   std::optional<std::string> remove() override;
+
+ private:
+  bool claimed_ = false;
 };
 
 // Whether the player asked for pictures in words (the page's "Pictures in words" box).
