@@ -61,3 +61,43 @@ add_custom_command(
   COMMENT "Writing the service worker for this build of the site"
   VERBATIM)
 add_custom_target(quillmarrow_site ALL DEPENDS ${site_files} "${site}/sw.js")
+
+# ---- The page's storage, tested in a browser ----------------------------------------------------
+# The storage contract that the save files meet natively (tests/support/run_storage_contract.cpp),
+# against the page's storage and the browser's own localStorage: a test program in a page of its
+# own, build/.../storage-tests/index.html, which tests/web/storage.mjs runs in Chromium. GoogleTest
+# is built here from its sources, without threads; Asyncify, as in the page, lets a claim wait.
+if(QUILLMARROW_TESTS)
+  set(QUILLMARROW_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH
+      "GoogleTest sources to build the tests with")
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${QUILLMARROW_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  target_compile_options(gtest PRIVATE ${web_flags})
+
+  set(storage_tests "${CMAKE_BINARY_DIR}/storage-tests")
+  # The storage and what it stands on alone, not the whole game.
+  add_executable(quillmarrow_storage_tests
+    ${PROJECT_SOURCE_DIR}/tests/platform/web/page_storage_test.cpp
+    ${PROJECT_SOURCE_DIR}/tests/support/run_storage_contract.cpp
+    ${PROJECT_SOURCE_DIR}/src/platform/web/page.cpp
+    ${PROJECT_SOURCE_DIR}/src/app/run_storage.cpp)
+  target_include_directories(quillmarrow_storage_tests PRIVATE ${PROJECT_SOURCE_DIR}/src
+                                                               ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(quillmarrow_storage_tests PRIVATE quillmarrow_options gtest)
+  set_target_properties(quillmarrow_storage_tests PROPERTIES
+                        RUNTIME_OUTPUT_DIRECTORY "${storage_tests}" SUFFIX ".js")
+  target_link_options(quillmarrow_storage_tests PRIVATE
+    -sASYNCIFY
+    -sASYNCIFY_STACK_SIZE=65536
+    -sENVIRONMENT=web
+    -sALLOW_MEMORY_GROWTH
+    "--pre-js=${PROJECT_SOURCE_DIR}/web/storage.js")
+  set_property(TARGET quillmarrow_storage_tests APPEND PROPERTY LINK_DEPENDS
+                                                               "${PROJECT_SOURCE_DIR}/web/storage.js")
+  add_custom_command(TARGET quillmarrow_storage_tests POST_BUILD
+    COMMAND "${CMAKE_COMMAND}" -E copy "${PROJECT_SOURCE_DIR}/tests/web/storage_tests.html"
+            "${storage_tests}/index.html"
+    VERBATIM)
+endif()
