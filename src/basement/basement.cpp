@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <string_view>
 
+#include "art/map_words.h"
 #include "basement/encounters.h"
 #include "basement/room.h"
 #include "basement/rooms.h"
@@ -125,10 +128,32 @@ RoomEnd runRooms(Context& context) {
   return RoomEnd::GoOn;
 }
 
+// The map in words, as the drawing shows it, which has no compass: the grid's size, the player's
+// room counted from the top and from the left, and a room or the edge on each side of it.
+std::string mapInWords(const BasementVisit& visit) {
+  const int column = visit.BasementColumn;
+  const int row = visit.BasementRow;
+  const auto side = [](std::string_view name, int c, int r) -> art::Beside {
+    if (c < 1 || c > kBasementColumns || r < 1 || r > kBasementRows) return {name, "the edge"};
+    return {name, "a room", "rooms"};
+  };
+  const std::array<art::Beside, 4> sides = {
+      side("above", column, row - 1),
+      side("below", column, row + 1),
+      side("to the left", column - 1, row),
+      side("to the right", column + 1, row),
+  };
+  return "The basement's map, " + std::string(art::cardinal(kBasementRows)) + " rows of " +
+         std::string(art::cardinal(kBasementColumns)) + " rooms; you are in " +
+         art::rowOf(row, kBasementRows) + ", the " + std::string(art::ordinal(column)) +
+         " room from the left; " + art::whatLiesBeside(sides);
+}
+
 // One line a row, north at the top and the east edge at the left, the legend beside the rows.
 void printMap(Console& console, const BasementVisit& visit) {
   constexpr std::array<const char*, kBasementRows> kLegend = {"", "\t\t\tLegend", "\t\t[X] Player",
                                                               "\t\t[ ] Room"};
+  console.beginPicture(mapInWords(visit));
   for (int row = 1; row <= kBasementRows; ++row) {
     for (int column = 1; column <= kBasementColumns; ++column) {
       const bool here = column == visit.BasementColumn && row == visit.BasementRow;
@@ -136,6 +161,7 @@ void printMap(Console& console, const BasementVisit& visit) {
     }
     console.line(kLegend[row - 1]);
   }
+  console.endPicture();
 }
 
 // Reads answers until one is a direction, then moves that way; false when the grid's edge

@@ -4,6 +4,7 @@
 #include "core/clock.h"
 #include "core/counters.h"
 #include "core/dialogue.h"
+#include "town/nautical_map.h"
 #include "town/places.h"
 #include "town/sea_monster.h"
 
@@ -16,57 +17,6 @@ constexpr int kDockY = 2;
 constexpr int kMonsterX = 3;
 constexpr int kMonsterY = 5;
 constexpr int kHoursPerVoyage = 5;
-// The short, silent beep after each map row (left out where the platform has no console beep).
-constexpr int kBeepFrequency = 0;
-constexpr int kBeepMilliseconds = 10;
-
-// The cells of the nautical map by row, each the pieces it is drawn with: W water, G grass,
-// B a shore corner, D a shore edge, U a pier edge. In row 1 one cell draws nothing and the next
-// draws two pieces, so that row's shore corner stands one place west of the shore it marks.
-using ChartRow = std::array<std::string_view, kNauticalMapSize>;
-constexpr std::array<ChartRow, kNauticalMapSize> kChart = {{
-    {"W", "W", "W", "B", "G", "G", "G", "G", "G", "G"},
-    {"W", "W", "W", "", "W", "BU", "U", "U", "U", "U"},
-    {"W", "W", "W", "W", "W", "W", "W", "W", "W", "W"},
-    {"W", "W", "W", "W", "W", "W", "W", "W", "W", "W"},
-    {"W", "W", "W", "W", "W", "W", "W", "W", "W", "W"},
-    {"B", "D", "W", "W", "W", "W", "W", "W", "W", "W"},
-    {"G", "G", "B", "D", "D", "W", "W", "W", "W", "W"},
-    {"G", "G", "G", "G", "G", "B", "D", "D", "D", "D"},
-    {"G", "G", "G", "G", "G", "G", "G", "G", "G", "G"},
-    {"G", "G", "G", "G", "G", "G", "G", "G", "G", "G"},
-}};
-
-// Where the boat runs aground ('#'). Everything else on the map can be sailed, the grass too;
-// the shore closes the grass off, so only the corner (3, 0) of it can be reached.
-// clang-format off
-constexpr std::array<std::string_view, kNauticalMapSize> kShore = {
-    "....#.....",
-    "...#.#####",
-    "..........",
-    "..........",
-    "..........",
-    "##........",
-    "..###.....",
-    ".....#####",
-    "..........",
-    "..........",
-};
-
-// The legend and compass beside the map, a piece per row (row 4 has none).
-constexpr std::array<std::string_view, kNauticalMapSize> kLegend = {
-    "      Legend",
-    " <4> is your boat",
-    " [&] is grass",
-    " [ ] is water",
-    "",
-    "             N",
-    "             |",
-    "          W--%--E",
-    "             |",
-    "             S",
-};
-// clang-format on
 
 constexpr std::array<const char*, 3> kBites = {
     "You've got a big yank on your line!",
@@ -101,39 +51,12 @@ bool onTheMap(const GameState& state) {
          state.BoatY < kNauticalMapSize;
 }
 
-std::string_view piece(char code) {
-  switch (code) {
-    case 'W': return "[ ]";
-    case 'G': return "[&]";
-    case 'B': return "[\\]";
-    case 'D': return "[-]";
-    default: return "[_]";
-  }
-}
-
-// The boat's piece takes the place of the water; any other piece of its cell still follows.
-void drawCell(Console& console, std::string_view pieces, bool boatHere) {
-  if (boatHere) console.print("<4>");
-  for (const char code : pieces) {
-    if (!(boatHere && code == 'W')) console.print(piece(code));
-  }
-}
-
 void drawMap(Context& context) {
-  const GameState& state = context.state;
+  drawNauticalMap(context);
   Console& console = context.console;
   console.line();
-  console.line("~~~~~~~~~Nautical Map~~~~~~~~~                   ");
-  console.line();
-  for (int y = 0; y < kNauticalMapSize; ++y) {
-    for (int x = 0; x < kNauticalMapSize; ++x)
-      drawCell(console, kChart[y][x], x == state.BoatX && y == state.BoatY);
-    context.platform.beep(kBeepFrequency, kBeepMilliseconds);
-    console.line(kLegend[y]);
-  }
-  console.line();
   console.print("North (N) South (S) East (E) West (W) Fish (F)");
-  if (atTheDock(state)) console.print(" Dock (D)");
+  if (atTheDock(context.state)) console.print(" Dock (D)");
   console.line();
 }
 
@@ -196,7 +119,7 @@ Voyage checkPosition(Context& context) {
                            "The sailor turns the ship around, and sails it back to the bay."});
     return Voyage::BackToTheBay;
   }
-  if (kShore[state.BoatY][state.BoatX] == '#') {
+  if (runsAground(state.BoatX, state.BoatY)) {
     tell(context.console,
          {"You crashed.", kPause,
           "The sailor pushes the ship back into the water, and sails it back to the bay."});
