@@ -3,8 +3,8 @@
 // - with ?seed=7 and the answers of tests/program/short_game.txt, the transcript (the log
 //   without the player's <kbd> answers) equals the native program's `--seed 7` transcript, line
 //   for line, exactly;
-// - no error reaches the page's console; the title, the live region and the labels of the
-//   pictures are there;
+// - no error reaches the page's console; the title, the one level-one heading, the live region
+//   and the labels of the pictures are there;
 // - reloaded at the town menu, the page offers to carry on, and carrying on shows the same
 //   status report; a second tab meanwhile leaves the run to the first; a damaged run is set
 //   aside without replacing one set aside before;
@@ -154,6 +154,8 @@ check(played === expected,
       `the transcript differs at line ${differs + 1}: ${JSON.stringify(got[differs])} against ` +
       `${JSON.stringify(want[differs])} (${got.length} lines against ${want.length})`);
 check((await game.title()) === "Quillmarrow", `the title is ${await game.title()}`);
+const headings = await game.$$eval("h1", (all) => all.map((heading) => heading.textContent));
+check(headings.join() === "Quillmarrow", `the page's level-one headings are ${JSON.stringify(headings)}`);
 const log = await game.$eval("#log", (element) => [element.getAttribute("role"), element.getAttribute("aria-live")]);
 check(log[0] === "log" && log[1] === "polite", `the transcript is ${log}, not a polite log`);
 const pictures = await game.$$eval(".picture", (all) => all.map((p) => [p.getAttribute("role"), p.getAttribute("aria-label")]));
