@@ -4,11 +4,27 @@
 #include <utility>
 
 #include "app/game.h"
+#include "support/transcript_marks.h"
 
 namespace qm::testing {
 
-Harness::Harness(std::string input, std::vector<int> draws)
-    : random(std::move(draws)), input_(std::move(input)), console_(input_, captured_) {}
+Harness::Harness(std::string input, std::vector<int> draws, Shows shows)
+    : random(std::move(draws)),
+      input_(std::move(input),
+             shows == Shows::AnswersAndDraws ? ScriptedInput::kLineByLine : std::size_t{1} << 16),
+      console_(input_, captured_) {
+  if (shows == Shows::TextAlone) return;
+  // The console hands its output over before it reads, so a typed line's mark follows it.
+  input_.onLine = [this](std::string_view line) { mark(answerMark(line)); };
+  random.onDraw = [this](int result, int lowest, int highest) {
+    console_.flush();
+    mark(drawMark(result, lowest, highest));
+  };
+}
+
+void Harness::mark(const std::string& text) {
+  markOn(captured_, text);
+}
 
 int Harness::playWholeGame() {
   return runGame(console_, random, platform);

@@ -23,7 +23,12 @@ enum class Ending { Returned, Died, InputEnded };
 // captures what the player would see.
 class Harness {
  public:
-  explicit Harness(std::string input = {}, std::vector<int> draws = {});
+  // How the output shows the play: the game's text alone, or marked with each typed line where
+  // the game read it and each draw where the game drew it (see transcript_marks.h).
+  enum class Shows { TextAlone, AnswersAndDraws };
+
+  explicit Harness(std::string input = {}, std::vector<int> draws = {},
+                   Shows shows = Shows::TextAlone);
 
   GameState state;
   ScriptedRandom random;
@@ -56,6 +61,8 @@ class Harness {
   void expectAllDrawsUsed();
 
  private:
+  void mark(const std::string& text);
+
   ScriptedInput input_;
   CapturedOutput captured_;
   Console console_;
@@ -75,8 +82,5 @@ inline ::testing::AssertionResult hasLinesInOrder(
 
 // How many times `needle` stands in `text`.
 int occurrences(std::string_view text, std::string_view needle);
-
-// The pause as it stands in the output: the end of the line before, the prompt, its end of line.
-inline constexpr std::string_view kPauseText = "\nPress Enter to continue . . . \n";
 
 }  // namespace qm::testing

@@ -16,6 +16,10 @@ std::size_t ScriptedInput::readSome(char* buffer, std::size_t size) {
     chunk = newline == std::string::npos ? text_.size() - position_ : newline + 1 - position_;
   }
   const std::size_t count = std::min({size, chunk, text_.size() - position_});
+  if (onLine && count > 0 && (position_ == 0 || text_[position_ - 1] == '\n')) {
+    const std::size_t end = text_.find('\n', position_);
+    onLine(std::string_view(text_).substr(position_, end - position_));
+  }
   std::memcpy(buffer, text_.data() + position_, count);
   position_ += count;
   return count;
@@ -53,6 +57,7 @@ int ScriptedRandom::next(int count, int offset) {
                       std::to_string(result) + ", which " + draw + " cannot give");
   }
   ++next_;
+  if (onDraw) onDraw(result, offset, offset + count - 1);
   return result;
 }
 

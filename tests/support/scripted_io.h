@@ -29,6 +29,9 @@ class ScriptedInput final : public InputSource {
   explicit ScriptedInput(std::string text, std::size_t chunk = 1 << 16);
   std::size_t readSome(char* buffer, std::size_t size) override;
 
+  // Told of each line, without its end, as a read starts handing it over.
+  std::function<void(std::string_view line)> onLine;
+
  private:
   std::string text_;
   std::size_t position_ = 0;
@@ -56,6 +59,9 @@ class ScriptedRandom final : public RandomSource {
   int seeds() const { return seeds_; }
   std::size_t used() const { return next_; }
   std::size_t left() const { return results_.size() - next_; }
+
+  // Told of each draw: the result, and the lowest and highest results it could give.
+  std::function<void(int result, int lowest, int highest)> onDraw;
 
  protected:
   int next(int count, int offset) override;

@@ -11,6 +11,7 @@
 #include "support/golden_transcripts.h"
 #include "support/harness.h"
 #include "support/players.h"
+#include "support/transcript_marks.h"
 
 namespace qm::testing {
 
@@ -35,8 +36,9 @@ namespace {
 // Plays the scene from the prepared state; the end (a return, a death, the end of the input) is
 // the scene's business, the output is what is checked.
 std::string playedOutput(const SceneRun& scene, const Prepare& base, const Prepare& prepare,
-                         const std::string& input, const std::vector<int>& draws, bool checkDraws) {
-  Harness h(input, draws);
+                         const std::string& input, const std::vector<int>& draws, bool checkDraws,
+                         Harness::Shows shows = Harness::Shows::TextAlone) {
+  Harness h(input, draws, shows);
   if (base) base(h.state);
   if (prepare) prepare(h.state);
   h.play(scene);
@@ -126,24 +128,31 @@ void checkEdges(const SceneRun& scene, const Prepare& base, std::initializer_lis
   }
 }
 
-void checkTranscripts(std::initializer_list<Transcript> runs) {
+void expectGolden(std::string_view name, const std::string& output) {
   const char* update = std::getenv("QUILLMARROW_UPDATE_GOLDEN");
+  if (update && std::string_view(update) == "1") {
+    std::ofstream(std::string(kGoldenDirectory) + "/" + std::string(name) + ".txt",
+                  std::ios::binary)
+        << output;
+    return;
+  }
+  const std::optional<std::string_view> golden = goldenText(name);
+  if (!golden) {
+    ADD_FAILURE() << "no transcript tests/golden/" << name
+                  << ".txt: write it with QUILLMARROW_UPDATE_GOLDEN=1 and read it through";
+  } else if (*golden != output) {
+    ADD_FAILURE() << name << " differs from its transcript at " << firstDifference(*golden, output);
+  }
+}
+
+void checkTranscripts(std::initializer_list<Transcript> runs) {
   for (const Transcript& run : runs) {
-    const std::string output = playedOutput(run.scene, {}, run.prepare, run.input, run.draws, true);
-    if (update && std::string_view(update) == "1") {
-      std::ofstream(std::string(kGoldenDirectory) + "/" + std::string(run.name) + ".txt",
-                    std::ios::binary)
-          << output;
-      continue;
-    }
-    const std::optional<std::string_view> golden = goldenText(run.name);
-    if (!golden) {
-      ADD_FAILURE() << "no transcript tests/golden/" << run.name
-                    << ".txt: write it with QUILLMARROW_UPDATE_GOLDEN=1 and read it through";
-    } else if (*golden != output) {
-      ADD_FAILURE() << run.name << " differs from its transcript at "
-                    << firstDifference(*golden, output);
-    }
+    const std::optional<std::string_view> kept = goldenText(run.name);
+    const MarkedPlay play = kept && kept->find('{') != std::string_view::npos
+                                ? playOf(*kept)
+                                : MarkedPlay{run.input, run.draws};
+    expectGolden(run.name, playedOutput(run.scene, {}, run.prepare, play.input, play.draws, true,
+                                        Harness::Shows::AnswersAndDraws));
   }
 }
 

@@ -75,4 +75,8 @@ SceneRun leaving(SceneRun scene);
 // transcripts are written from the output instead: read the difference before committing it.
 void checkTranscripts(std::initializer_list<Transcript> runs);
 
+// Compares `output` with the golden transcript `name` byte for byte, or writes it there when the
+// transcripts are brought up to date (QUILLMARROW_UPDATE_GOLDEN=1).
+void expectGolden(std::string_view name, const std::string& output);
+
 }  // namespace qm::testing
