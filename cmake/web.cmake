@@ -13,7 +13,8 @@ set_target_properties(quillmarrow PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${site}" 
 # every function that an unwinding wait could pass through; web/asyncify-remove.json names the
 # ones that never can (the output side, the save's text, the standard library's strings and
 # containers, the exception runtime), which saves a sixth of the program. The README has the
-# figures.
+# figures. The one option the page passes in is instantiateWasm: index.html fetches and compiles
+# the program from the start, and the game's script instantiates that.
 target_link_options(quillmarrow PRIVATE
   -Oz
   -sASYNCIFY
@@ -23,7 +24,7 @@ target_link_options(quillmarrow PRIVATE
   -sMALLOC=emmalloc
   -sSUPPORT_LONGJMP=0
   -sTEXTDECODER=2
-  -sINCOMING_MODULE_JS_API=[]
+  -sINCOMING_MODULE_JS_API=[instantiateWasm]
   -sSTACK_OVERFLOW_CHECK=0
   -sDYNAMIC_EXECUTION=0
   "-sEXPORTED_FUNCTIONS=_main,_malloc,_free,_quillmarrow_check_run,_quillmarrow_longest_run_file"
