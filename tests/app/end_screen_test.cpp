@@ -12,15 +12,13 @@ namespace {
 TEST(EndScreen, AsThePlayerSeesIt) {
   const std::string pauses = "\n\n\n\n";
   checkTranscripts({
-      typed(
-          "end-screen-every-achievement", showEndScreen,
-          all({set(&GameState::AchievementPuns, 1), set(&GameState::AchievementGotAway, 1),
-               set(&GameState::AchievementHooligans, 1), set(&GameState::AchievementBlastwright, 1),
-               set(&GameState::AchievementAnnoying, 1)}),
-          pauses),
-      typed("end-screen-no-achievement", showEndScreen, {}, pauses),
-      typed("end-screen-an-achievement-of-two-is-none", showEndScreen,
-            set(&GameState::AchievementPuns, 2), pauses),
+      {"end-screen-every-achievement", showEndScreen,
+       all({set(&GameState::AchievementPuns, 1), set(&GameState::AchievementGotAway, 1),
+            set(&GameState::AchievementHooligans, 1), set(&GameState::AchievementBlastwright, 1),
+            set(&GameState::AchievementAnnoying, 1)})},
+      {"end-screen-no-achievement", showEndScreen, {}},
+      {"end-screen-an-achievement-of-two-is-none", showEndScreen,
+       set(&GameState::AchievementPuns, 2)},
   });
 }
 

@@ -81,50 +81,45 @@ TEST(Fight, RoundsAndEndsAsThePlayerSeesThem) {
       .victory = {"won"},
   };
   checkTranscripts({
-      typed("fight-unmatched-answers-then-a-stab", fightTheBook(), all({makeThief, kBookAt5}),
-            "3 b 11 Stab 1\n", {12, 20}),
-      typed("fight-apples-until-none-are-left", fightTheBook(), thiefWithApples,
-            "A\n\nA\n\nA\n\nA 1\n", {15, 15, 15, 15, 12, 15}),
-      typed("fight-a-replaced-primary-ability", fightTheBook(),
-            all({abilities("Shoot", "Bash"), kBookAt5}), "1\n", {14, 15}),
-      typed("fight-an-ability-no-handler-knows", fightTheBook(),
-            all({abilities("Wiggle", "Bash"), kBookAt15}), "1\n2\n", {20, 20}),
-      typed("fight-the-book-falls-and-its-fumble-does-nothing", fightTheBook(),
-            all({makeWizard, kBookAt15}), "2\n\n", {1}),
-      typed("fight-a-death-in-the-round-the-book-falls", fightTheBook(),
-            all({makeKnight, set(&GameState::PlayerHealth, 2), set(&GameState::EnemyHealth, 2)}),
-            "2\n", {20}),
-      typed("fight-a-lost-fight-left-to-the-scene", fightTheBook({.deathEndsGame = false}),
-            all({makeKnight, set(&GameState::PlayerHealth, 10), kBookAt15}), "1\n", {0, 1}),
+      {"fight-unmatched-answers-then-a-stab", fightTheBook(), all({makeThief, kBookAt5})},
+      {"fight-apples-until-none-are-left", fightTheBook(), thiefWithApples},
+      {"fight-a-replaced-primary-ability", fightTheBook(),
+       all({abilities("Shoot", "Bash"), kBookAt5})},
+      {"fight-an-ability-no-handler-knows", fightTheBook(),
+       all({abilities("Wiggle", "Bash"), kBookAt15})},
+      {"fight-the-book-falls-and-its-fumble-does-nothing", fightTheBook(),
+       all({makeWizard, kBookAt15})},
+      {"fight-a-death-in-the-round-the-book-falls", fightTheBook(),
+       all({makeKnight, set(&GameState::PlayerHealth, 2), set(&GameState::EnemyHealth, 2)})},
+      {"fight-a-lost-fight-left-to-the-scene", fightTheBook({.deathEndsGame = false}),
+       all({makeKnight, set(&GameState::PlayerHealth, 10), kBookAt15})},
       // Miss, papercut; hit, bite missed; hit, papercut; hit finishes.
-      typed("fight-rounds-until-the-book-falls", fightTheBook(), all({makeThief, kBookAt15}),
-            "1\n1\n1\n1\n", {3, 5, 12, 15, 12, 2, 12, 20}),
-      typed("fight-apples-that-end-the-fight", fightTheBook({.applesEndFight = true}),
-            all({makeThief, set(&GameState::Apples, 1), kBookAt15}), "A\n\n"),
-      typed("fight-no-apples-offered", fightTheBook({.applesOffered = false}),
-            all({makeThief, set(&GameState::Apples, 4), kBookAt5}), "A a 1\n", {12, 15}),
-      typed("fight-a-higher-finishing-threshold", leaving([](Context& c) {
-              Fight(c, kPossessedBook, c.state.EnemyHealth, {.finishingAt = 10}).playerTurn();
-            }),
-            all({makeKnight, set(&GameState::EnemyHealth, 10)}), "1\n", {10}),
-      typed("fight-an-ally-after-the-enemy-before-the-victory", fightTheBook(withAnAlly),
-            all({makeThief, kBookAt5}), "1\n", {12, 15}),
-      typed("fight-a-special-action-of-its-own", leaving([](Context& c) {
-              tellTheEnd(c, Fight(c, kSpecialTable, c.state.EnemyHealth).play());
-            }),
-            all({makeThief, kBookAt15}), "2\n", {7}),
+      {"fight-rounds-until-the-book-falls", fightTheBook(), all({makeThief, kBookAt15})},
+      {"fight-apples-that-end-the-fight", fightTheBook({.applesEndFight = true}),
+       all({makeThief, set(&GameState::Apples, 1), kBookAt15})},
+      {"fight-no-apples-offered", fightTheBook({.applesOffered = false}),
+       all({makeThief, set(&GameState::Apples, 4), kBookAt5})},
+      {"fight-a-higher-finishing-threshold", leaving([](Context& c) {
+         Fight(c, kPossessedBook, c.state.EnemyHealth, {.finishingAt = 10}).playerTurn();
+       }),
+       all({makeKnight, set(&GameState::EnemyHealth, 10)})},
+      {"fight-an-ally-after-the-enemy-before-the-victory", fightTheBook(withAnAlly),
+       all({makeThief, kBookAt5})},
+      {"fight-a-special-action-of-its-own", leaving([](Context& c) {
+         tellTheEnd(c, Fight(c, kSpecialTable, c.state.EnemyHealth).play());
+       }),
+       all({makeThief, kBookAt15})},
       // The hit points are set and the intro printed first.
-      typed("fight-a-staged-fight", leaving([](Context& c) {
-              tellTheEnd(c, stageFight(c, kPossessedBook, c.state.EnemyHealth));
-            }),
-            all({makeHunter, set(&GameState::EnemyHealth, -40)}), "\n\n2\n\n", {5}),
-      typed("fight-the-dinosaurs-fumble-hurts-the-dinosaur", leaving([](Context& c) {
-              Fight fight(c, kCaveDinosaur, c.state.DinosaurHealth);
-              fight.playerTurn();
-              bandedEnemyTurn(fight);
-            }),
-            all({abilities("Stab", "Suggestion"), set(&GameState::DinosaurHealth, 30)}), "2\n",
-            {1}),
+      {"fight-a-staged-fight", leaving([](Context& c) {
+         tellTheEnd(c, stageFight(c, kPossessedBook, c.state.EnemyHealth));
+       }),
+       all({makeHunter, set(&GameState::EnemyHealth, -40)})},
+      {"fight-the-dinosaurs-fumble-hurts-the-dinosaur", leaving([](Context& c) {
+         Fight fight(c, kCaveDinosaur, c.state.DinosaurHealth);
+         fight.playerTurn();
+         bandedEnemyTurn(fight);
+       }),
+       all({abilities("Stab", "Suggestion"), set(&GameState::DinosaurHealth, 30)})},
   });
 }
 

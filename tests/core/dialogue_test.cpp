@@ -24,23 +24,20 @@ SceneRun asking(std::string_view letters, int times = 1) {
 TEST(Dialogue, AsThePlayerSeesIt) {
   constexpr Script kScript = {"a", kPause, "b"};
   checkTranscripts({
-      typed("dialogue-unmatched-answers-dropped", asking("YN"), {}, "x YY Y. yes y\n"),
-      typed("dialogue-digits-and-small-letters", asking("12A", 2), {}, "3 a 1\n"),
-      typed("dialogue-both-ends-of-the-alphabet", asking("AZ", 2), {}, "` { z a\n"),
-      typed("dialogue-no-answer-before-the-end", asking("YN"), {}, "nope never\n"),
-      typed("dialogue-a-menu", leaving([](Context& c) { menu(c, "Sure (S) Nah (N)", "SN"); }), {},
-            "q w N\n"),
-      typed("dialogue-a-repeating-question",
-            leaving([](Context& c) { askRepeating(c, "C for Choose, and R for random", "CR"); }),
-            {}, "x\nz r\n"),
-      typed(
-          "dialogue-narration",
-          [](Context& c) {
-            tell(c.console, {"one", kPause, "two", "", kPause});
-          },
-          {}, "\n\n"),
-      typed(
-          "dialogue-a-script", [kScript](Context& c) { tell(c.console, kScript); }, {}, "\n"),
+      {"dialogue-unmatched-answers-dropped", asking("YN"), {}},
+      {"dialogue-digits-and-small-letters", asking("12A", 2), {}},
+      {"dialogue-both-ends-of-the-alphabet", asking("AZ", 2), {}},
+      {"dialogue-no-answer-before-the-end", asking("YN"), {}},
+      {"dialogue-a-menu", leaving([](Context& c) { menu(c, "Sure (S) Nah (N)", "SN"); }), {}},
+      {"dialogue-a-repeating-question",
+       leaving([](Context& c) { askRepeating(c, "C for Choose, and R for random", "CR"); }),
+       {}},
+      {"dialogue-narration",
+       [](Context& c) {
+         tell(c.console, {"one", kPause, "two", "", kPause});
+       },
+       {}},
+      {"dialogue-a-script", [kScript](Context& c) { tell(c.console, kScript); }, {}},
   });
 }
 

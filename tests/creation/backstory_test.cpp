@@ -31,15 +31,14 @@ TEST(BackstorySentence, AsThePlayerSeesIt) {
     creation::showBackstory(context);
   });
   checkTranscripts({
-      typed("backstory-an-ilmungae-wizard", backstory,
-            [](GameState& s) {
-              s.PlayerName = "Bidus Frostmover";
-              s.PlayerRace = "Ilmungae";
-              s.PlayerClass = "Wizard";
-              s.Place = "Peak of Purple Snow";
-            },
-            "\n", {1, 14}),
-      typed("backstory-a-woman", backstory, set(&GameState::FirstNameNumber, 5), "\n", {0, 29}),
+      {"backstory-an-ilmungae-wizard", backstory,
+       [](GameState& s) {
+         s.PlayerName = "Bidus Frostmover";
+         s.PlayerRace = "Ilmungae";
+         s.PlayerClass = "Wizard";
+         s.Place = "Peak of Purple Snow";
+       }},
+      {"backstory-a-woman", backstory, set(&GameState::FirstNameNumber, 5)},
   });
 }
 

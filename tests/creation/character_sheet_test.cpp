@@ -12,13 +12,11 @@ namespace {
 // by side, and a Human's sixteen rows, beside which the class picture starts one row lower.
 TEST(Portrait, AsThePlayerSeesIt) {
   const auto portrait = [](std::string_view name, std::string race, std::string job) {
-    return typed(
-        name, [](Context& c) { creation::drawPortrait(c.console, c.state); },
-        [race, job](GameState& s) {
-          s.PlayerRace = race;
-          s.PlayerClass = job;
-        },
-        "");
+    return Transcript{name, [](Context& c) { creation::drawPortrait(c.console, c.state); },
+                      [race, job](GameState& s) {
+                        s.PlayerRace = race;
+                        s.PlayerClass = job;
+                      }};
   };
   checkTranscripts({
       portrait("portrait-an-ilmungae-wizard", "Ilmungae", "Wizard"),

@@ -11,14 +11,13 @@ namespace {
 // again; the quoted word is cheeky.
 TEST(DicePrompt, AsThePlayerSeesIt) {
   checkTranscripts({
-      typed(
-          "dice-the-five-words-that-roll",
-          [](Context& c) {
-            for (int prompt = 0; prompt < 5; ++prompt)
-              dicePrompt(c);
-          },
-          {}, "Roll\nROLL\nroll\nr\nR\n"),
-      typed("dice-drawn-again-and-a-cheeky-quote", dicePrompt, {}, "Rol \"Roll\" rOLL R\n"),
+      {"dice-the-five-words-that-roll",
+       [](Context& c) {
+         for (int prompt = 0; prompt < 5; ++prompt)
+           dicePrompt(c);
+       },
+       {}},
+      {"dice-drawn-again-and-a-cheeky-quote", dicePrompt, {}},
   });
 }
 

@@ -27,16 +27,16 @@ TEST(GeneratedName, ComesFromTheRacesTablesAndAPearBorrowsTheLacertiOnes) {
 // A typed name is one word, and the next word answers the dice prompt: "Smith" is not a way to
 // roll, so the dice are drawn a second time.
 TEST(NameQuestion, ATypedNameIsOneWordAndTheNextWordAnswersTheDicePrompt) {
-  checkTranscripts({typed(
-      "names-a-typed-name-and-the-dice", leaving([](Context& context) {
-        creation::settleName(context);
-        dicePrompt(context);
-      }),
-      [](GameState& s) {
-        s.PlayerRace = "Human";
-        s.PlayerName = "Megan Jason-Slayer";
-      },
-      "w\nAnna Smith\n\n\n\nroll\n")});
+  checkTranscripts({
+      {"names-a-typed-name-and-the-dice", leaving([](Context& context) {
+         creation::settleName(context);
+         dicePrompt(context);
+       }),
+       [](GameState& s) {
+         s.PlayerRace = "Human";
+         s.PlayerName = "Megan Jason-Slayer";
+       }},
+  });
 }
 
 }  // namespace

@@ -14,12 +14,12 @@ TEST(RaceAndGender, TheQuestionsAsThePlayerSeesThem) {
   const SceneRun race = leaving(creation::chooseRace);
   const SceneRun gender = leaving(creation::chooseGender);
   checkTranscripts({
-      typed("race-unmatched-answers-then-the-ilmungae", race, {}, "x Choose C c. MM I\n"),
-      typed("race-an-explanation-then-a-random-race", race, {}, "C E\n\n\n\nc r\n", {1}),
-      typed("race-the-hidden-pear", race, {}, "C p\n"),
-      typed("gender-left-to-fate", gender, {}, "q R\n", {1, 7, 3}),
-      typed("gender-a-man", gender, {}, "m\n", {1, 7, 3, 4}),
-      typed("gender-a-woman", gender, {}, "F\n", {0, 2, 4, 9}),
+      {"race-unmatched-answers-then-the-ilmungae", race, {}},
+      {"race-an-explanation-then-a-random-race", race, {}},
+      {"race-the-hidden-pear", race, {}},
+      {"gender-left-to-fate", gender, {}},
+      {"gender-a-man", gender, {}},
+      {"gender-a-woman", gender, {}},
   });
 }
 

@@ -44,12 +44,9 @@ TEST(StatWords, BandsChangeBetweenFourAndFiveAndBetweenSevenAndEight) {
 TEST(StatsAndClass, TheJokeAndTheClassMenuAsThePlayerSeesThem) {
   const Prepare sixes = [](GameState& s) { setStats(s, 6, 6, 6); };
   checkTranscripts({
-      typed("stats-the-joke-got-after-two-huhs", leaving(creation::describeStats), sixes,
-            "\nRoll\nH h i\n\n"),
-      typed("stats-the-joke-never-got", leaving(creation::describeStats), sixes,
-            "\nRoll\nH H H\n\n"),
-      typed("class-what-they-do-twice-then-a-knight", leaving(creation::chooseClass), sixes,
-            "\nY\n\n\n\n\ny\n\n\n\n\nk\n"),
+      {"stats-the-joke-got-after-two-huhs", leaving(creation::describeStats), sixes},
+      {"stats-the-joke-never-got", leaving(creation::describeStats), sixes},
+      {"class-what-they-do-twice-then-a-knight", leaving(creation::chooseClass), sixes},
   });
 }
 

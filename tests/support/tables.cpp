@@ -107,17 +107,6 @@ std::optional<std::string_view> goldenText(std::string_view name) {
   return std::nullopt;
 }
 
-Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
-                    std::initializer_list<std::string_view> words, std::vector<int> draws,
-                    int pausesEach) {
-  return {name, std::move(scene), std::move(prepare), answers(words, pausesEach), std::move(draws)};
-}
-
-Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
-                 std::vector<int> draws) {
-  return {name, std::move(scene), std::move(prepare), std::move(input), std::move(draws)};
-}
-
 void checkEdges(const SceneRun& scene, const Prepare& base, std::initializer_list<Edge> edges) {
   for (const Edge& edge : edges) {
     const std::vector<std::string> lines =
@@ -148,9 +137,7 @@ void expectGolden(std::string_view name, const std::string& output) {
 void checkTranscripts(std::initializer_list<Transcript> runs) {
   for (const Transcript& run : runs) {
     const std::optional<std::string_view> kept = goldenText(run.name);
-    const MarkedPlay play = kept && kept->find('{') != std::string_view::npos
-                                ? playOf(*kept)
-                                : MarkedPlay{run.input, run.draws};
+    const MarkedPlay play = kept ? playOf(*kept) : MarkedPlay{};
     expectGolden(run.name, playedOutput(run.scene, {}, run.prepare, play.input, play.draws, true,
                                         Harness::Shows::AnswersAndDraws));
   }

@@ -42,36 +42,26 @@ struct Edge {
 // edge's own preparation, and checks the edge's line. A failure names the edge.
 void checkEdges(const SceneRun& scene, const Prepare& base, std::initializer_list<Edge> edges);
 
-// One run of a scene whose whole output is kept as a golden transcript in
-// tests/golden/<name>.txt.
+// One run of a scene from a prepared state (none: the game's start), kept whole as the golden
+// transcript tests/golden/<name>.txt. The transcript holds the play too: the lines typed and the
+// draws, marked where the game took them (support/transcript_marks.h), so a new one is begun by
+// writing those marks into the file and bringing it up to date.
 struct Transcript {
   std::string_view name;
   SceneRun scene;
   Prepare prepare;
-  std::string input;
-  std::vector<int> draws;
 };
 
 // The file tests/golden/<name>.txt (or .save), or nothing when there is none.
 std::optional<std::string_view> goldenText(std::string_view name);
-
-// A transcript of `scene` from the state `prepare` makes (none: the game's start), with the
-// answers given, `pausesEach` empty lines around each (see answers()), and the draws.
-Transcript answered(std::string_view name, SceneRun scene, Prepare prepare,
-                    std::initializer_list<std::string_view> words, std::vector<int> draws = {},
-                    int pausesEach = 6);
-
-// The same, with the input as typed.
-Transcript typed(std::string_view name, SceneRun scene, Prepare prepare, std::string input,
-                 std::vector<int> draws = {});
 
 // The scene, then what it left behind as its transcript's last lines: how it ended (returned, the
 // player died, the input ran out) and every saved variable it changed, as "Name: before -> after".
 // What no line of the scene shows is kept in the transcript that way.
 SceneRun leaving(SceneRun scene);
 
-// Plays each run and compares its whole output, byte for byte, with its transcript; a draw left
-// unused fails the run too. With the environment variable QUILLMARROW_UPDATE_GOLDEN=1 the
+// Plays each run as its transcript marks it and compares the whole output, marks included, byte
+// for byte, with the transcript. With the environment variable QUILLMARROW_UPDATE_GOLDEN=1 the
 // transcripts are written from the output instead: read the difference before committing it.
 void checkTranscripts(std::initializer_list<Transcript> runs);
 

@@ -75,17 +75,13 @@ TEST(Voyage, DecisionsAtTheirEdges) {
 
 TEST(Voyage, TheVoyageAsThePlayerSeesIt) {
   checkTranscripts({
-      typed("docks-crash-uncharted-waters-and-dock", sailWithOldMan, nullptr,
-            sail("N\n\n\nE\nE\nE\n\n\nD\n\n")),
+      {"docks-crash-uncharted-waters-and-dock", sailWithOldMan, nullptr},
       // Casts in zone 0 at the dock, zone 1 at (4, 2) and zone 2 at (4, 5); the fifth raises the
       // monster.
-      typed("docks-fishing-in-each-zone-until-the-monster-rises", sailWithOldMan, nullptr,
-            sail("F\n\n\nW\nW\nW\nF\n\n\nS\nS\nS\nF\n\nH\n\nF\n\n\nF\n\n"),
-            {2, 2, 1, 1, 3, 3, 1, 2, 2, 1}),
+      {"docks-fishing-in-each-zone-until-the-monster-rises", sailWithOldMan, nullptr},
       // The other catches: zone 0's first and third at the dock, zone 1's second and third at
       // (4, 2).
-      typed("docks-the-other-catches-of-zones-zero-and-one", sailWithOldMan, nullptr,
-            sail("F\n\n\nF\n\n\nW\nW\nW\nF\n\n\nF\n\n\n"), {1, 1, 1, 3, 1, 2, 1, 3}),
+      {"docks-the-other-catches-of-zones-zero-and-one", sailWithOldMan, nullptr},
   });
 }
 
@@ -112,17 +108,13 @@ TEST(SailorsConfession, TheFightAndTheSailorAsThePlayerSeesThem) {
   const SceneRun raise = leaving(raiseTheSeaMonster);
   checkTranscripts({
       // An apple thrown, then three slashes; the bow is taken.
-      typed("docks-sea-monster-beaten-and-the-activist-paid", raise,
-            all({makeKnight, set(&GameState::Apples, 1), kOldManAtSea,
-                 [](GameState& s) { s.Weapon = "Sharp Sword"; }}),
-            "\n\n\n\nA\n\n1\n1\n1\n\n\n\n\n\n\nW\nA\n\nE\n\n", {11, 10, 2, 10, 1, 10, 5}),
+      {"docks-sea-monster-beaten-and-the-activist-paid", raise,
+       all({makeKnight, set(&GameState::Apples, 1), kOldManAtSea,
+            [](GameState& s) { s.Weapon = "Sharp Sword"; }})},
       // Three pickpockets, then a threat.
-      typed("docks-sea-monster-beaten-and-the-sailor-threatened", raise,
-            all({makeThief, kOldManAtSea, [](GameState& s) { s.PlayerName = "Bob Dragon-Face"; }}),
-            "\n\n\n\n2\n2\n2\n\n\n\n\n\n\nK\n\n\n", {5, 15, 1}),
-      typed("docks-sea-monster-beaten-and-the-sailor-turned-in", raise,
-            all({makeKnight, kOldManAtSea}), "\n\n\n\n1\n1\n1\n\n\n\n\n\n\nw\ni\n\n\n",
-            {10, 2, 10, 2, 10, 2}),
+      {"docks-sea-monster-beaten-and-the-sailor-threatened", raise,
+       all({makeThief, kOldManAtSea, [](GameState& s) { s.PlayerName = "Bob Dragon-Face"; }})},
+      {"docks-sea-monster-beaten-and-the-sailor-turned-in", raise, all({makeKnight, kOldManAtSea})},
   });
 }
 

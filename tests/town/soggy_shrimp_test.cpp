@@ -65,42 +65,35 @@ TEST(Shrimp, TheVisitsAsThePlayerSeesThem) {
   checkTranscripts({
       // The sailor asked about his catch twice, refused, then helped; then out back to the
       // stranger, who leads the way below.
-      answered("shrimp-the-old-sailor-asked-twice-then-helped-and-the-stranger-out-back",
-               leaving(visitAndReport), set(&GameState::StrangerStage, kStrangerWaiting),
-               {"H D", "C", "I", "D", "C", "S", "N", "D", "M", "S", "D", "G", "F", "H"}),
-      answered("shrimp-ales-thrown-up-the-darts-declined-then-a-bullseye", leaving(visitAndReport),
-               all({set(&GameState::OldManStage, kOldManWaiting), set(&GameState::PlayerGold, 5),
-                    set(&GameState::PlayerStrength, 7), set(&GameState::PlayerBrawn, 7),
-                    [](GameState& s) { s.PlayerRace = "Pear"; }}),
-               {"F H D", "G", "D", "S", "D", "D", "S", "C", "D", "S", "L"}),
+      {"shrimp-the-old-sailor-asked-twice-then-helped-and-the-stranger-out-back",
+       leaving(visitAndReport), set(&GameState::StrangerStage, kStrangerWaiting)},
+      {"shrimp-ales-thrown-up-the-darts-declined-then-a-bullseye", leaving(visitAndReport),
+       all({set(&GameState::OldManStage, kOldManWaiting), set(&GameState::PlayerGold, 5),
+            set(&GameState::PlayerStrength, 7), set(&GameState::PlayerBrawn, 7),
+            [](GameState& s) { s.PlayerRace = "Pear"; }})},
       // From Owen's stage the darts start the quest over; the stranger remarks on the hatch.
-      answered("shrimp-a-human-stomachs-it-misses-and-follows-the-stranger-below",
-               leaving(visitAndReport),
-               all({set(&GameState::OldManStage, kOldManWaiting),
-                    set(&GameState::StrangerStage, kOwenRevealed),
-                    set(&GameState::HatchStage, kHatchBlownUp), set(&GameState::PlayerStrength, 6),
-                    [](GameState& s) { s.PlayerRace = "Human"; }}),
-               {"D", "S", "C", "H F", "D"}),
-      answered("shrimp-rooms-a-pickpocket-and-the-water", leaving(visitAndReport),
-               all({makeThief, set(&GameState::StrangerStage, kHideoutFound),
-                    set(&GameState::PlayerGold, 20), set(&GameState::PlayerHealth, 45)}),
-               {"F R", "N", "R", "S", "R", "S", "R", "S N", "S", "L", "S", "P"}, {15, 16, 10}),
+      {"shrimp-a-human-stomachs-it-misses-and-follows-the-stranger-below", leaving(visitAndReport),
+       all({set(&GameState::OldManStage, kOldManWaiting),
+            set(&GameState::StrangerStage, kOwenRevealed),
+            set(&GameState::HatchStage, kHatchBlownUp), set(&GameState::PlayerStrength, 6),
+            [](GameState& s) { s.PlayerRace = "Human"; }})},
+      {"shrimp-rooms-a-pickpocket-and-the-water", leaving(visitAndReport),
+       all({makeThief, set(&GameState::StrangerStage, kHideoutFound),
+            set(&GameState::PlayerGold, 20), set(&GameState::PlayerHealth, 45)})},
   });
 }
 
 // What the visits leave behind that no line shows: the hours, the health healed, the stages.
 TEST(Shrimp, TheClockTheHealthAndTheStagesAfterAVisit) {
   const SceneRun visit = leaving(visitSoggyShrimp);
-  const auto rest = [](int roll) { return std::vector<int>{roll}; };
   const Prepare late = all({set(&GameState::PlayerHealth, 30), set(&GameState::ClockHour, 22)});
   checkTranscripts({
-      typed("shrimp-leaves-no-drink-for-an-empty-purse", visit,
-            all({set(&GameState::OldManStage, kOldManWaiting), set(&GameState::PlayerGold, 1)}),
-            "\n\n\nD\nS\nL\n"),
-      typed("shrimp-leaves-a-night-that-heals", visit, late, "\n\n\nR\nS\n\n\nL\n", rest(1)),
-      typed("shrimp-leaves-a-night-that-does-not", visit, late, "\n\n\nR\nS\n\n\nL\n", rest(16)),
-      typed("shrimp-leaves-a-knight-at-4-after-the-bar", visit,
-            all({makeKnight, set(&GameState::PlayerHealth, 4)}), "\n\n\nS\n\n"),
+      {"shrimp-leaves-no-drink-for-an-empty-purse", visit,
+       all({set(&GameState::OldManStage, kOldManWaiting), set(&GameState::PlayerGold, 1)})},
+      {"shrimp-leaves-a-night-that-heals", visit, late},
+      {"shrimp-leaves-a-night-that-does-not", visit, late},
+      {"shrimp-leaves-a-knight-at-4-after-the-bar", visit,
+       all({makeKnight, set(&GameState::PlayerHealth, 4)})},
   });
 }
 

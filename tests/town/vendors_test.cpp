@@ -112,32 +112,25 @@ TEST(VendorsStreet, TheVisitsAsThePlayerSeesThem) {
   const auto gold = [](int g) { return set(&GameState::PlayerGold, g); };
   const auto health = [](int h) { return set(&GameState::PlayerHealth, h); };
   checkTranscripts({
-      answered("vendors-closed-at-dawn", visitVendors, nullptr, {}),
+      {"vendors-closed-at-dawn", visitVendors, nullptr},
       // Bags read again until a whole number of 1 or more; too dear; refusals until the ban.
-      answered("vendors-apples-bought-and-refused-until-the-fruit-lady-bans", visitAndReport,
-               at10(set(&GameState::PlayerStrength, 4)),
-               {"F", "S", "0 -3 two 4", "F", "S", "37", "F", "N", "F", "B", "F", "N", "F", "N", "F",
-                "I"}),
+      {"vendors-apples-bought-and-refused-until-the-fruit-lady-bans", visitAndReport,
+       at10(set(&GameState::PlayerStrength, 4))},
       // Sorry, then robbed: the hat salesman turns his back and the street is left.
-      answered("vendors-the-fruit-lady-robbed-and-the-hat-salesman-silent", visitAndReport,
-               at10(set(&GameState::PlayerStrength, 5)), {"F", "B", "S", "F", "B", "F", "H"}),
+      {"vendors-the-fruit-lady-robbed-and-the-hat-salesman-silent", visitAndReport,
+       at10(set(&GameState::PlayerStrength, 5))},
       // Turned away by the weapon vendor and the healer, then the disguise wins them back.
-      answered(
-          "vendors-the-hat-salesman-his-pitch-and-the-disguise", visitAndReport,
-          at10(all({gold(20), set(&GameState::WeaponVendorWelcome, 0),
-                    set(&GameState::HealerWelcome, 0)})),
-          {"W", "D", "H", "N", "H", "S", "N", "H", "S", "Y", "H", "S", "Y", "W", "N", "D", "I"}, {},
-          9),
+      {"vendors-the-hat-salesman-his-pitch-and-the-disguise", visitAndReport,
+       at10(all({gold(20), set(&GameState::WeaponVendorWelcome, 0),
+                 set(&GameState::HealerWelcome, 0)}))},
       // Serious wounds healed, then none; the healer and the weapon vendor wronged.
-      answered("vendors-healed-then-the-healer-and-the-weapon-vendor-wronged", visitAndReport,
-               at10(all({health(30), set(&GameState::PlayerIntellect, 9)})),
-               {"D", "Y", "Y", "D", "Y", "D", "H", "D", "W", "N", "W", "B", "W", "I"}),
+      {"vendors-healed-then-the-healer-and-the-weapon-vendor-wronged", visitAndReport,
+       at10(all({health(30), set(&GameState::PlayerIntellect, 9)}))},
       // The vendor looks at the purse first, so even "Nothing, please" is met with it.
-      answered("vendors-light-wounds-and-a-weapon-too-dear-and-the-healer-left", visitAndReport,
-               at10(all({health(41), gold(5)})),
-               {"D", "Y", "Y", "D", "Y", "N", "W", "S", "N", "D", "I"}),
-      answered("vendors-grave-wounds-healed-and-a-sword-bought", visitAndReport,
-               at10(all({health(19), gold(41)})), {"D", "Y", "Y", "W", "S", "S"}),
+      {"vendors-light-wounds-and-a-weapon-too-dear-and-the-healer-left", visitAndReport,
+       at10(all({health(41), gold(5)}))},
+      {"vendors-grave-wounds-healed-and-a-sword-bought", visitAndReport,
+       at10(all({health(19), gold(41)}))},
   });
 }
 
@@ -155,21 +148,17 @@ TEST(VendorsStreet, TheHoursAndTheDisguiseElsewhere) {
       all({set(&GameState::PintWelcome, 0), set(&GameState::BlacksmithFire, 0),
            set(&GameState::BlacksmithMood, -10), set(&GameState::PlayerGold, 20)});
   checkTranscripts({
-      typed("vendors-leaves-two-looks-at-closing-time", visit, at(20), twoLooks),
-      typed("vendors-leaves-two-looks-before-closing-time", visit, at(19), twoLooks),
-      typed("vendors-leaves-the-healer-more-welcoming", visit,
-            at(10, set(&GameState::PlayerHealth, 41)),
-            pauses(1) + "D\n" + pauses(1) + "Y\n" + pauses(2) + "Y\n" + pauses(1) + "I\n"),
-      typed("vendors-leaves-a-thief-with-a-wand", visit,
-            at(10, all({makeThief, set(&GameState::PlayerGold, 15)})),
-            pauses(1) + "W\n" + pauses(1) + "S\nw\n"),
-      typed("vendors-leaves-a-disguise-for-the-pint-and-the-blacksmith", leaving([](Context& c) {
-              visitVendors(c);
-              visitBlacksmith(c);
-            }),
-            at(10, disguised),
-            pauses(1) + "H\n" + pauses(1) + "S\n" + pauses(8) + "Y\n" + pauses(1) + "I\n" +
-                pauses(4) + "R\n"),
+      {"vendors-leaves-two-looks-at-closing-time", visit, at(20)},
+      {"vendors-leaves-two-looks-before-closing-time", visit, at(19)},
+      {"vendors-leaves-the-healer-more-welcoming", visit,
+       at(10, set(&GameState::PlayerHealth, 41))},
+      {"vendors-leaves-a-thief-with-a-wand", visit,
+       at(10, all({makeThief, set(&GameState::PlayerGold, 15)}))},
+      {"vendors-leaves-a-disguise-for-the-pint-and-the-blacksmith", leaving([](Context& c) {
+         visitVendors(c);
+         visitBlacksmith(c);
+       }),
+       at(10, disguised)},
   });
 }
 
