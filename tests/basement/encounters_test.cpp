@@ -136,17 +136,14 @@ TEST(Encounters, EachFightToItsEnd) {
   const std::string peonFight = "\nH\n\n1\n2\n1\n1\n";
   const std::vector<int> peonDraws = {5, 1, 5, 15, 15, 15, 3};
   checkTranscripts({
-      {"basement-zombie-noticed-then-slashed", leaving(inRoom(2, 2, zombieRoom)),
-       fighter("Slash", "Bash")},
-      {"basement-peon-slashed-and-bashed", leaving(inRoom(4, 1, peonRoom)),
-       fighter("Slash", "Bash")},
-      {"basement-peon-shot-and-tamed", leaving(inRoom(4, 1, peonRoom)), fighter("Shoot", "Tame")},
-      {"basement-automaton-falls-with-the-knight", leaving(exploreBasement), falls},
+      {"basement-zombie-noticed-then-slashed", inRoom(2, 2, zombieRoom), fighter("Slash", "Bash")},
+      {"basement-peon-slashed-and-bashed", inRoom(4, 1, peonRoom), fighter("Slash", "Bash")},
+      {"basement-peon-shot-and-tamed", inRoom(4, 1, peonRoom), fighter("Shoot", "Tame")},
+      {"basement-automaton-falls-with-the-knight", exploreBasement, falls},
       // No turn after the apples.
-      {"basement-automaton-pickpocketed-then-apples", leaving(inRoom(4, 2, automatonRoom)),
-       thief(1)},
-      {"basement-rats-bite-for-half-their-number", leaving(inRoom(4, 4, ratRoom)), thief(0)},
-      {"basement-rats-escaped-wait-anew", leaving(escapeAndComeBack), thief(1)},
+      {"basement-automaton-pickpocketed-then-apples", inRoom(4, 2, automatonRoom), thief(1)},
+      {"basement-rats-bite-for-half-their-number", inRoom(4, 4, ratRoom), thief(0)},
+      {"basement-rats-escaped-wait-anew", escapeAndComeBack, thief(1)},
   });
 }
 

@@ -19,9 +19,9 @@ void tellTheEnd(Context& c, FightEnd end) {
 // The book fought from the hit points in EnemyHealth (no intro) under `rules`, then how the fight
 // ended and what it left.
 SceneRun fightTheBook(FightRules rules = {}) {
-  return leaving([rules](Context& c) {
+  return [rules](Context& c) {
     tellTheEnd(c, Fight(c, kPossessedBook, c.state.EnemyHealth, rules).play());
-  });
+  };
 }
 
 const Prepare kBookAt15 = set(&GameState::EnemyHealth, 15);
@@ -99,26 +99,26 @@ TEST(Fight, RoundsAndEndsAsThePlayerSeesThem) {
        all({makeThief, set(&GameState::Apples, 1), kBookAt15})},
       {"fight-no-apples-offered", fightTheBook({.applesOffered = false}),
        all({makeThief, set(&GameState::Apples, 4), kBookAt5})},
-      {"fight-a-higher-finishing-threshold", leaving([](Context& c) {
+      {"fight-a-higher-finishing-threshold",
+       [](Context& c) {
          Fight(c, kPossessedBook, c.state.EnemyHealth, {.finishingAt = 10}).playerTurn();
-       }),
+       },
        all({makeKnight, set(&GameState::EnemyHealth, 10)})},
       {"fight-an-ally-after-the-enemy-before-the-victory", fightTheBook(withAnAlly),
        all({makeThief, kBookAt5})},
-      {"fight-a-special-action-of-its-own", leaving([](Context& c) {
-         tellTheEnd(c, Fight(c, kSpecialTable, c.state.EnemyHealth).play());
-       }),
+      {"fight-a-special-action-of-its-own",
+       [](Context& c) { tellTheEnd(c, Fight(c, kSpecialTable, c.state.EnemyHealth).play()); },
        all({makeThief, kBookAt15})},
       // The hit points are set and the intro printed first.
-      {"fight-a-staged-fight", leaving([](Context& c) {
-         tellTheEnd(c, stageFight(c, kPossessedBook, c.state.EnemyHealth));
-       }),
+      {"fight-a-staged-fight",
+       [](Context& c) { tellTheEnd(c, stageFight(c, kPossessedBook, c.state.EnemyHealth)); },
        all({makeHunter, set(&GameState::EnemyHealth, -40)})},
-      {"fight-the-dinosaurs-fumble-hurts-the-dinosaur", leaving([](Context& c) {
+      {"fight-the-dinosaurs-fumble-hurts-the-dinosaur",
+       [](Context& c) {
          Fight fight(c, kCaveDinosaur, c.state.DinosaurHealth);
          fight.playerTurn();
          bandedEnemyTurn(fight);
-       }),
+       },
        all({abilities("Stab", "Suggestion"), set(&GameState::DinosaurHealth, 30)})},
   });
 }

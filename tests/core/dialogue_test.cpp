@@ -11,10 +11,10 @@ namespace {
 
 // Asks for one of `letters` `times` times and tells each letter taken; then what it left.
 SceneRun asking(std::string_view letters, int times = 1) {
-  return leaving([letters, times](Context& c) {
+  return [letters, times](Context& c) {
     for (int question = 0; question < times; ++question)
       c.console.line("== took ", std::string(1, ask(c, letters)));
-  });
+  };
 }
 
 // Unmatched answers are dropped silently; digits and capitals are taken, and small letters for
@@ -28,9 +28,9 @@ TEST(Dialogue, AsThePlayerSeesIt) {
       {"dialogue-digits-and-small-letters", asking("12A", 2), {}},
       {"dialogue-both-ends-of-the-alphabet", asking("AZ", 2), {}},
       {"dialogue-no-answer-before-the-end", asking("YN"), {}},
-      {"dialogue-a-menu", leaving([](Context& c) { menu(c, "Sure (S) Nah (N)", "SN"); }), {}},
+      {"dialogue-a-menu", [](Context& c) { menu(c, "Sure (S) Nah (N)", "SN"); }, {}},
       {"dialogue-a-repeating-question",
-       leaving([](Context& c) { askRepeating(c, "C for Choose, and R for random", "CR"); }),
+       [](Context& c) { askRepeating(c, "C for Choose, and R for random", "CR"); },
        {}},
       {"dialogue-narration",
        [](Context& c) {

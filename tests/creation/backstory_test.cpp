@@ -25,11 +25,11 @@ TEST(HomePlace, JoinsTheRacesTwoPartsAndGivesAPearAHomeToo) {
 // The sentence keeps its article, its double blank and its trailing blank; a woman gets her
 // pronouns.
 TEST(BackstorySentence, AsThePlayerSeesIt) {
-  const SceneRun backstory = leaving([](Context& context) {
+  const SceneRun backstory = [](Context& context) {
     creation::setPronouns(context.state);
     creation::drawEvent(context);
     creation::showBackstory(context);
-  });
+  };
   checkTranscripts({
       {"backstory-an-ilmungae-wizard", backstory,
        [](GameState& s) {

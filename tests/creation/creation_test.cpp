@@ -12,9 +12,10 @@ namespace {
 // pause. What the town needs is made ready: the class's weapon, no gears, the hatch hidden.
 TEST(Creation, RunsEveryStepWithTheDrawsInTheirOrder) {
   checkTranscripts({
-      {"creation-a-lacerti-hunter-accepted", leaving([](Context& context) {
+      {"creation-a-lacerti-hunter-accepted",
+       [](Context& context) {
          context.console.line("== accepted: ", createCharacter(context) ? 1 : 0);
-       }),
+       },
        all({set(&GameState::PlayerStrength, 6), set(&GameState::PlayerIntellect, 6),
             set(&GameState::PlayerBrawn, 6), set(&GameState::Gears, 4),
             set(&GameState::HatchStage, 69)})},

@@ -28,10 +28,11 @@ TEST(GeneratedName, ComesFromTheRacesTablesAndAPearBorrowsTheLacertiOnes) {
 // roll, so the dice are drawn a second time.
 TEST(NameQuestion, ATypedNameIsOneWordAndTheNextWordAnswersTheDicePrompt) {
   checkTranscripts({
-      {"names-a-typed-name-and-the-dice", leaving([](Context& context) {
+      {"names-a-typed-name-and-the-dice",
+       [](Context& context) {
          creation::settleName(context);
          dicePrompt(context);
-       }),
+       },
        [](GameState& s) {
          s.PlayerRace = "Human";
          s.PlayerName = "Megan Jason-Slayer";

@@ -11,8 +11,8 @@ namespace {
 // explanation starts the whole question again; the hidden P chooses the Pear. The gender
 // question draws the three name indices first, and a chosen gender the first name again.
 TEST(RaceAndGender, TheQuestionsAsThePlayerSeesThem) {
-  const SceneRun race = leaving(creation::chooseRace);
-  const SceneRun gender = leaving(creation::chooseGender);
+  const SceneRun race = creation::chooseRace;
+  const SceneRun gender = creation::chooseGender;
   checkTranscripts({
       {"race-unmatched-answers-then-the-ilmungae", race, {}},
       {"race-an-explanation-then-a-random-race", race, {}},

@@ -44,9 +44,9 @@ TEST(StatWords, BandsChangeBetweenFourAndFiveAndBetweenSevenAndEight) {
 TEST(StatsAndClass, TheJokeAndTheClassMenuAsThePlayerSeesThem) {
   const Prepare sixes = [](GameState& s) { setStats(s, 6, 6, 6); };
   checkTranscripts({
-      {"stats-the-joke-got-after-two-huhs", leaving(creation::describeStats), sixes},
-      {"stats-the-joke-never-got", leaving(creation::describeStats), sixes},
-      {"class-what-they-do-twice-then-a-knight", leaving(creation::chooseClass), sixes},
+      {"stats-the-joke-got-after-two-huhs", creation::describeStats, sixes},
+      {"stats-the-joke-never-got", creation::describeStats, sixes},
+      {"class-what-they-do-twice-then-a-knight", creation::chooseClass, sixes},
   });
 }
 

@@ -77,8 +77,7 @@ std::string shown(const SavedVariable::Member& member, const GameState& state) {
       member);
 }
 
-}  // namespace
-
+// The scene, then how it ended and every saved variable it changed.
 SceneRun leaving(SceneRun scene) {
   return [scene = std::move(scene)](Context& context) {
     const GameState before = context.state;
@@ -99,6 +98,8 @@ SceneRun leaving(SceneRun scene) {
     }
   };
 }
+
+}  // namespace
 
 std::optional<std::string_view> goldenText(std::string_view name) {
   for (const GoldenTranscript& golden : kGoldenTranscripts) {
@@ -138,8 +139,8 @@ void checkTranscripts(std::initializer_list<Transcript> runs) {
   for (const Transcript& run : runs) {
     const std::optional<std::string_view> kept = goldenText(run.name);
     const MarkedPlay play = kept ? playOf(*kept) : MarkedPlay{};
-    expectGolden(run.name, playedOutput(run.scene, {}, run.prepare, play.input, play.draws, true,
-                                        Harness::Shows::AnswersAndDraws));
+    expectGolden(run.name, playedOutput(leaving(run.scene), {}, run.prepare, play.input, play.draws,
+                                        true, Harness::Shows::AnswersAndDraws));
   }
 }
 

@@ -55,14 +55,12 @@ struct Transcript {
 // The file tests/golden/<name>.txt (or .save), or nothing when there is none.
 std::optional<std::string_view> goldenText(std::string_view name);
 
-// The scene, then what it left behind as its transcript's last lines: how it ended (returned, the
-// player died, the input ran out) and every saved variable it changed, as "Name: before -> after".
-// What no line of the scene shows is kept in the transcript that way.
-SceneRun leaving(SceneRun scene);
-
 // Plays each run as its transcript marks it and compares the whole output, marks included, byte
-// for byte, with the transcript. With the environment variable QUILLMARROW_UPDATE_GOLDEN=1 the
-// transcripts are written from the output instead: read the difference before committing it.
+// for byte, with the transcript. The transcript ends with what the scene left behind, which no
+// line of it shows: how it ended (returned, the player died, the input ran out) and every saved
+// variable it changed, as "Name: before -> after". With the environment variable
+// QUILLMARROW_UPDATE_GOLDEN=1 the transcripts are written from the output instead: read the
+// difference before committing it.
 void checkTranscripts(std::initializer_list<Transcript> runs);
 
 // Compares `output` with the golden transcript `name` byte for byte, or writes it there when the

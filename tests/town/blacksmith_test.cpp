@@ -82,7 +82,7 @@ TEST(Blacksmith, TheMoodAndTheHoursAfterAVisit) {
     const Prepare prepare =
         all({who, set(&GameState::BlacksmithMood, mood), set(&GameState::ClockHour, 23),
              [pronoun](GameState& s) { s.Pronoun = pronoun; }});
-    return Transcript{name, leaving(visitBlacksmith), prepare};
+    return Transcript{name, visitBlacksmith, prepare};
   };
   checkTranscripts({
       fire("blacksmith-leaves-a-wizards-suggestion-waited-for", makeWizard, "his"),
@@ -92,7 +92,7 @@ TEST(Blacksmith, TheMoodAndTheHoursAfterAVisit) {
       fire("blacksmith-leaves-the-sailor-a-ladys-cpr", makeHunter, "her"),
       fire("blacksmith-leaves-the-sailor-a-mans-cpr", makeThief, "his"),
       fire("blacksmith-leaves-the-fire-after-the-disguise", makeWizard, "his", 10),
-      {"blacksmith-leaves-a-sweeping-job", leaving(visitBlacksmith),
+      {"blacksmith-leaves-a-sweeping-job", visitBlacksmith,
        all({set(&GameState::BlacksmithFire, 0), set(&GameState::BlacksmithMood, 10),
             set(&GameState::ClockHour, 20)})},
   });

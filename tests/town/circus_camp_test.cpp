@@ -69,12 +69,12 @@ TEST(CircusCamp, TheCampAndTheCaveAsThePlayerSeesThem) {
       {"camp-searching-every-place-and-the-monster", visitCircusCamp, intellect(5)},
       // Puzzled by the clues, which aliens wipe out; searched again, bandits it is.
       {"camp-a-puzzled-search-aliens-then-bandits", visitAndReport, intellect(4)},
-      {"camp-too-late-after-one-search", leaving(visitAndReport), set(&GameState::ClockHour, 18)},
+      {"camp-too-late-after-one-search", visitAndReport, set(&GameState::ClockHour, 18)},
       {"camp-left-to-the-chickens", visitCircusCamp, nullptr},
       // "C" and "x" are passed over.
-      {"camp-the-cave-not-yet", leaving(visitCircusCamp), cave},
+      {"camp-the-cave-not-yet", visitCircusCamp, cave},
       // An apple thrown, a miss, then six missiles; the dinosaur fumbles once.
-      {"camp-the-cave-and-the-dinosaur", leaving(visitCircusCamp),
+      {"camp-the-cave-and-the-dinosaur", visitCircusCamp,
        all({makeWizard, cave, job, set(&GameState::PlayerGold, 20), set(&GameState::Apples, 1)})},
   });
 }
@@ -83,7 +83,7 @@ TEST(CircusCamp, TheCampAndTheCaveAsThePlayerSeesThem) {
 // clock), the three clues, the cave and the circus job.
 TEST(CircusCamp, TheHoursTheCluesAndTheJobAfterAVisit) {
   const auto visit = [](std::string_view name, const Prepare& prepare) {
-    return Transcript{name, leaving(visitCircusCamp),
+    return Transcript{name, visitCircusCamp,
                       all({set(&GameState::CircusStage, kCircusJobTaken), prepare})};
   };
   const auto hour = [](int h) { return set(&GameState::ClockHour, h); };

@@ -105,7 +105,7 @@ const Prepare kOldManAtSea = set(&GameState::OldManStage, kOldManWaiting);
 // Threatened or turned in, the sailor drowns the player, but the quest is over and the
 // achievement kept.
 TEST(SailorsConfession, TheFightAndTheSailorAsThePlayerSeesThem) {
-  const SceneRun raise = leaving(raiseTheSeaMonster);
+  const SceneRun raise = raiseTheSeaMonster;
   checkTranscripts({
       // An apple thrown, then three slashes; the bow is taken.
       {"docks-sea-monster-beaten-and-the-activist-paid", raise,

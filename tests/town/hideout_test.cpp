@@ -57,14 +57,14 @@ Transcript meeting(std::string_view name, const Prepare& prepare) {
     s.StrangerStage = kHideoutFound;
     if (prepare) prepare(s);
   };
-  return {name, leaving(enterAndReport), atTheMeeting};
+  return {name, enterAndReport, atTheMeeting};
 }
 Transcript owen(std::string_view name, const Prepare& prepare) {
   const Prepare atOwens = [prepare](GameState& s) {
     makeOwensHunter(s);
     if (prepare) prepare(s);
   };
-  return {name, leaving(enterAndReport), atOwens};
+  return {name, enterAndReport, atOwens};
 }
 
 TEST(Hideout, TheMeetingAndOwensFightAsThePlayerSeesThem) {

@@ -40,10 +40,10 @@ TEST(Library, TheVisitsAsThePlayerSeesThem) {
       // Without the book "R" is neither shown nor accepted.
       {"library-no-book-to-return", visitLibrary, {}},
       // Every listing earns the puns; the menu comes back without the greeting.
-      {"library-the-inventory-twice", leaving(visitLibrary), {}},
+      {"library-the-inventory-twice", visitLibrary, {}},
       // The intro's two pauses, the Suggestion's pause, then the story's two pauses.
-      {"library-the-book-returned-and-the-librarians-story", leaving(visitAndReport), withBook},
-      {"library-the-book-kills-the-player", leaving(visitLibrary),
+      {"library-the-book-returned-and-the-librarians-story", visitAndReport, withBook},
+      {"library-the-book-kills-the-player", visitLibrary,
        all({withBook, set(&GameState::PlayerHealth, 10)})},
   });
 }

@@ -175,12 +175,12 @@ TEST(PolishedPint, TheDoorTheInnAndTheRobberiesAsThePlayerSeesThem) {
   checkTranscripts({
       {"pint-refused-at-the-door", visitPolishedPint, set(&GameState::PintWelcome, 0)},
       {"pint-entering-and-leaving", visitPolishedPint, intellect(5)},
-      {"pint-thief-holds-up-the-bar-and-is-thrown-out", leaving(visitPolishedPint),
+      {"pint-thief-holds-up-the-bar-and-is-thrown-out", visitPolishedPint,
        all({kThief, strength(9)})},
-      {"pint-knight-holds-up-the-bar-for-fifty-gold", leaving(visitPolishedPint),
+      {"pint-knight-holds-up-the-bar-for-fifty-gold", visitPolishedPint,
        all({kKnight, strength(10)})},
-      {"pint-thief-picks-the-wrong-pocket", leaving(visitPolishedPint), kThief},
-      {"pint-a-thief-picks-a-pocket-unnoticed", leaving(visitAndReport), kThief},
+      {"pint-thief-picks-the-wrong-pocket", visitPolishedPint, kThief},
+      {"pint-a-thief-picks-a-pocket-unnoticed", visitAndReport, kThief},
       // No beer offered to an empty purse, so "B" is passed over.
       {"pint-no-gold-for-a-beer", visitAndReport, all({intellect(5), gold(4)})},
   });
@@ -231,11 +231,10 @@ TEST(PolishedPint, TheBeerTheLacertiAndTheJobAsThePlayerSeesThem) {
        all({drinks, set(&GameState::LacertiAtBar, 0)})},
       // A shot at the glass leaves them at the bar; held and punched, the player flips one and
       // turns the job down.
-      {"pint-held-by-the-lacerti-a-flip-and-the-job-turned-down", leaving(visitAndReport),
-       drinker(4, 3)},
+      {"pint-held-by-the-lacerti-a-flip-and-the-job-turned-down", visitAndReport, drinker(4, 3)},
       {"pint-a-knight-slices-a-lacerti-and-offends-the-leader", visitAndReport,
        all({drinks, kKnight})},
-      {"pint-a-wizard-sends-the-lacerti-off-and-sours-the-leader", leaving(visitAndReport),
+      {"pint-a-wizard-sends-the-lacerti-off-and-sours-the-leader", visitAndReport,
        all({drinks, kWizard, set(&GameState::CircusLeaderOpinion, 1)})},
   });
 }
@@ -244,7 +243,7 @@ TEST(PolishedPint, TheBeerTheLacertiAndTheJobAsThePlayerSeesThem) {
 // Lacerti, the leader's opinion, the circus job), from a Hunter of strength 7 and intellect 5.
 TEST(PolishedPint, WhatAVisitLeavesBehind) {
   const auto visit = [](std::string_view name, const Prepare& prepare) {
-    return Transcript{name, leaving(visitPolishedPint), all({kInnHunter, prepare})};
+    return Transcript{name, visitPolishedPint, all({kInnHunter, prepare})};
   };
   const auto health = [](int value) { return set(&GameState::PlayerHealth, value); };
   checkTranscripts({

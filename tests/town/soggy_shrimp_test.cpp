@@ -65,19 +65,19 @@ TEST(Shrimp, TheVisitsAsThePlayerSeesThem) {
   checkTranscripts({
       // The sailor asked about his catch twice, refused, then helped; then out back to the
       // stranger, who leads the way below.
-      {"shrimp-the-old-sailor-asked-twice-then-helped-and-the-stranger-out-back",
-       leaving(visitAndReport), set(&GameState::StrangerStage, kStrangerWaiting)},
-      {"shrimp-ales-thrown-up-the-darts-declined-then-a-bullseye", leaving(visitAndReport),
+      {"shrimp-the-old-sailor-asked-twice-then-helped-and-the-stranger-out-back", visitAndReport,
+       set(&GameState::StrangerStage, kStrangerWaiting)},
+      {"shrimp-ales-thrown-up-the-darts-declined-then-a-bullseye", visitAndReport,
        all({set(&GameState::OldManStage, kOldManWaiting), set(&GameState::PlayerGold, 5),
             set(&GameState::PlayerStrength, 7), set(&GameState::PlayerBrawn, 7),
             [](GameState& s) { s.PlayerRace = "Pear"; }})},
       // From Owen's stage the darts start the quest over; the stranger remarks on the hatch.
-      {"shrimp-a-human-stomachs-it-misses-and-follows-the-stranger-below", leaving(visitAndReport),
+      {"shrimp-a-human-stomachs-it-misses-and-follows-the-stranger-below", visitAndReport,
        all({set(&GameState::OldManStage, kOldManWaiting),
             set(&GameState::StrangerStage, kOwenRevealed),
             set(&GameState::HatchStage, kHatchBlownUp), set(&GameState::PlayerStrength, 6),
             [](GameState& s) { s.PlayerRace = "Human"; }})},
-      {"shrimp-rooms-a-pickpocket-and-the-water", leaving(visitAndReport),
+      {"shrimp-rooms-a-pickpocket-and-the-water", visitAndReport,
        all({makeThief, set(&GameState::StrangerStage, kHideoutFound),
             set(&GameState::PlayerGold, 20), set(&GameState::PlayerHealth, 45)})},
   });
@@ -85,7 +85,7 @@ TEST(Shrimp, TheVisitsAsThePlayerSeesThem) {
 
 // What the visits leave behind that no line shows: the hours, the health healed, the stages.
 TEST(Shrimp, TheClockTheHealthAndTheStagesAfterAVisit) {
-  const SceneRun visit = leaving(visitSoggyShrimp);
+  const SceneRun visit = visitSoggyShrimp;
   const Prepare late = all({set(&GameState::PlayerHealth, 30), set(&GameState::ClockHour, 22)});
   checkTranscripts({
       {"shrimp-leaves-no-drink-for-an-empty-purse", visit,

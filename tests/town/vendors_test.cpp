@@ -139,7 +139,7 @@ TEST(VendorsStreet, TheVisitsAsThePlayerSeesThem) {
 // brings its own fight action, and the second is kept; the disguise makes the Pint welcome again
 // and the blacksmith friendly, with his fire burning again.
 TEST(VendorsStreet, TheHoursAndTheDisguiseElsewhere) {
-  const SceneRun visit = leaving(visitVendors);
+  const SceneRun visit = visitVendors;
   const auto at = [](int hour, const Prepare& more = {}) {
     return all({set(&GameState::ClockHour, hour), more});
   };
@@ -154,10 +154,11 @@ TEST(VendorsStreet, TheHoursAndTheDisguiseElsewhere) {
        at(10, set(&GameState::PlayerHealth, 41))},
       {"vendors-leaves-a-thief-with-a-wand", visit,
        at(10, all({makeThief, set(&GameState::PlayerGold, 15)}))},
-      {"vendors-leaves-a-disguise-for-the-pint-and-the-blacksmith", leaving([](Context& c) {
+      {"vendors-leaves-a-disguise-for-the-pint-and-the-blacksmith",
+       [](Context& c) {
          visitVendors(c);
          visitBlacksmith(c);
-       }),
+       },
        at(10, disguised)},
   });
 }

@@ -29,7 +29,7 @@ TEST(Waiting, DecisionsAtTheirEdges) {
 // Each wait and what it leaves that no line shows: the hours, up to the largest clock, the gold
 // and the theft, and the achievement, kept after a second theft.
 TEST(Waiting, TheWaitsAsThePlayerSeesThem) {
-  const SceneRun wait = leaving(waitAround);
+  const SceneRun wait = waitAround;
   const Prepare at10 = set(&GameState::ClockHour, 10);
   checkTranscripts({
       // Negative and other answers are refused without asking again.
