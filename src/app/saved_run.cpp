@@ -87,7 +87,7 @@ constexpr SavedVariable swarm(std::string_view name, SavedVariable::Member membe
 // What ordinary play can give each variable at the hub, where runs are kept (health above 0;
 // the clock before the hub wraps it). Each name stands beside its member, as the game state
 // names it; a test checks that the table holds every member once.
-const std::array kVariables = {
+constexpr std::array kVariables = {
     number("PlayerGold", &GameState::PlayerGold, 0, kLargest),
     number("PlayerHealth", &GameState::PlayerHealth, 1, kFullHealth),
     number("Apples", &GameState::Apples, 0, kLargest),
@@ -123,7 +123,7 @@ const std::array kVariables = {
     text("RaceChoice", &GameState::RaceChoice, Rule::Word),
     text("Choice", &GameState::Choice, Rule::WordOrNone),
     number("Roll", &GameState::Roll, 0, kStabRolls - 1),
-    hitPoints("EnemyHealth", &GameState::EnemyHealth, kPossessedBook.startingHealth),
+    hitPoints("EnemyHealth", &GameState::EnemyHealth, kPossessedBookHitPoints),
     number("Hours", &GameState::Hours, 0, kLargest),
     number("TimeTill", &GameState::TimeTill, 0, kHoursPerDay),
     number("Cost", &GameState::Cost, 0, kGraveWoundsPrice),
@@ -151,8 +151,8 @@ const std::array kVariables = {
     hitPoints("OwenHealth", &GameState::OwenHealth, kOwenHitPoints),
     hitPoints("FirstLacertiHealth", &GameState::FirstLacertiHealth, kLacertiHitPoints),
     hitPoints("SecondLacertiHealth", &GameState::SecondLacertiHealth, kLacertiHitPoints),
-    hitPoints("SeaMonsterHealth", &GameState::SeaMonsterHealth, kSeaMonster.startingHealth),
-    hitPoints("DinosaurHealth", &GameState::DinosaurHealth, kCaveDinosaur.startingHealth),
+    hitPoints("SeaMonsterHealth", &GameState::SeaMonsterHealth, kSeaMonsterHitPoints),
+    hitPoints("DinosaurHealth", &GameState::DinosaurHealth, kCaveDinosaurHitPoints),
     number("BoatX", &GameState::BoatX, -1, kNauticalMapSize),
     number("BoatY", &GameState::BoatY, -1, kNauticalMapSize),
     number("FishCount", &GameState::FishCount, 0, kCastsThatWakeTheMonster),

@@ -3,7 +3,7 @@
 namespace qm {
 
 constexpr FightTable kPossessedBook = {
-    .startingHealth = 15,
+    .startingHealth = kPossessedBookHitPoints,
     .intro = {"The book starts to flutter up into the air", "\"Oh my!\"", kPause,
               "It starts to attack you!", kPause},
     .stab = Strike{"You stab the book, a couple pages fall out!",
@@ -34,7 +34,7 @@ constexpr FightTable kPossessedBook = {
 };
 
 constexpr FightTable kSeaMonster = {
-    .startingHealth = 15,
+    .startingHealth = kSeaMonsterHitPoints,
     .intro = {"\"Blaarrrrgghhhh!!!!\"", kPause, "He's trying to flip over the boat!"},
     .stab = Strike{"You stab the shark! But he's unfazed!",
                    "You stab, it? Can I call it an it? Is that like, politically correct?",
@@ -68,7 +68,7 @@ constexpr FightTable kSeaMonster = {
 };
 
 constexpr FightTable kCaveDinosaur = {
-    .startingHealth = 30,
+    .startingHealth = kCaveDinosaurHitPoints,
     .intro = {"\"RAWR!!!\"", kPause, "He's charging at you!"},
     .stab = Strike{"You stab the dino! But he's unfazed!",
                    "You stab, it? Can I call it an it? Is that like, politically correct?",
