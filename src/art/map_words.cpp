@@ -1,69 +1,64 @@
 #include "art/map_words.h"
 
-#include <algorithm>
-#include <array>
-#include <vector>
-
 namespace qm::art {
 
 namespace {
 
-// "a", "a and b", "a, b and c".
-std::string listed(const std::vector<std::string_view>& items) {
-  std::string text;
-  for (std::size_t at = 0; at < items.size(); ++at) {
-    if (at > 0) text += at + 1 == items.size() ? " and " : ", ";
-    text += items[at];
+constexpr std::array<std::string_view, 12> kOrdinals = {"first", "second", "third",    "fourth",
+                                                        "fifth", "sixth",  "seventh",  "eighth",
+                                                        "ninth", "tenth",  "eleventh", "twelfth"};
+constexpr std::array<std::string_view, 12> kCardinals = {"one",  "two", "three",  "four",
+                                                         "five", "six", "seven",  "eight",
+                                                         "nine", "ten", "eleven", "twelve"};
+
+std::string_view nth(const std::array<std::string_view, 12>& words, int place) {
+  return place >= 1 && place <= static_cast<int>(words.size())
+             ? words[static_cast<std::size_t>(place - 1)]
+             : "many";
+}
+
+// "the edge above and to the left; rooms below and to the right".
+void tellSides(std::string& text, const std::array<Beside, 4>& sides) {
+  bool first = true;
+  for (std::size_t at = 0; at < sides.size(); ++at) {
+    const std::string_view kind = sides[at].kind;
+    bool toldBefore = false;
+    int count = 0;
+    for (std::size_t other = 0; other < sides.size(); ++other) {
+      toldBefore = toldBefore || (other < at && sides[other].kind == kind);
+      count += sides[other].kind == kind ? 1 : 0;
+    }
+    if (toldBefore) continue;
+    text.append(first ? "" : "; ");
+    text.append(count > 1 && !sides[at].kinds.empty() ? sides[at].kinds : kind);
+    first = false;
+    int listed = 0;
+    for (const Beside& side : sides) {
+      if (side.kind != kind) continue;
+      ++listed;
+      text.append(listed == 1 ? " " : listed == count ? " and " : ", ").append(side.side);
+    }
   }
-  return text;
 }
 
 }  // namespace
 
-std::string_view ordinal(int place) {
-  constexpr std::array<std::string_view, 12> kOrdinals = {"first", "second", "third",    "fourth",
-                                                          "fifth", "sixth",  "seventh",  "eighth",
-                                                          "ninth", "tenth",  "eleventh", "twelfth"};
-  return place >= 1 && place <= static_cast<int>(kOrdinals.size())
-             ? kOrdinals[static_cast<std::size_t>(place - 1)]
-             : "last";
-}
-
-std::string_view cardinal(int count) {
-  constexpr std::array<std::string_view, 12> kCardinals = {"one",  "two", "three",  "four",
-                                                           "five", "six", "seven",  "eight",
-                                                           "nine", "ten", "eleven", "twelve"};
-  return count >= 1 && count <= static_cast<int>(kCardinals.size())
-             ? kCardinals[static_cast<std::size_t>(count - 1)]
-             : "many";
-}
-
-std::string rowOf(int row, int count) {
-  if (row == 1) return "the top row";
-  if (row == count) return "the bottom row";
-  return "the " + std::string(ordinal(row)) + " row from the top";
-}
-
-std::string whatLiesBeside(std::span<const Beside> sides) {
-  std::vector<std::string_view> kinds;
-  for (const Beside& beside : sides) {
-    if (std::find(kinds.begin(), kinds.end(), beside.kind) == kinds.end()) {
-      kinds.push_back(beside.kind);
-    }
+std::string told(const MapWords& words) {
+  std::string text(words.map);
+  text.append(", ").append(nth(kCardinals, words.rows)).append(" rows of ");
+  text.append(nth(kCardinals, words.columns)).append(" ").append(words.squares);
+  text.append(words.compass).append("; ").append(words.who);
+  if (words.row < 1) return text.append(" off it");
+  if (words.row == 1) {
+    text.append(" in the top row");
+  } else if (words.row == words.rows) {
+    text.append(" in the bottom row");
+  } else {
+    text.append(" in the ").append(nth(kOrdinals, words.row)).append(" row from the top");
   }
-  std::string text;
-  for (const std::string_view kind : kinds) {
-    std::vector<std::string_view> onSides;
-    std::string_view several;
-    for (const Beside& beside : sides) {
-      if (beside.kind != kind) continue;
-      onSides.push_back(beside.side);
-      several = beside.kinds;
-    }
-    if (!text.empty()) text += "; ";
-    text.append(onSides.size() > 1 && !several.empty() ? several : kind);
-    text.append(" ").append(listed(onSides));
-  }
+  text.append(", the ").append(nth(kOrdinals, words.column)).append(" ").append(words.square);
+  text.append(" from the left; ");
+  tellSides(text, words.sides);
   return text;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <span>
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -8,14 +8,6 @@ namespace qm::art {
 
 // The words that tell a map instead of drawing it: where the player stands, in the terms a
 // sighted player reads off the drawing, and what lies next to that square.
-
-// "first", "second", ... for 1, 2, ...: where a square stands in its row or column.
-std::string_view ordinal(int place);
-// "one", "two", ...: how many rows or squares a map has.
-std::string_view cardinal(int count);
-
-// Where a square stands among `count` rows: "the top row", "the third row from the top", ...
-std::string rowOf(int row, int count);
 
 // What the drawing shows on one side of the player's square: `kind` (such as "water", or "the
 // edge") `side` of it (such as "to the north", or "above"); `kinds` where it lies on several
@@ -26,8 +18,22 @@ struct Beside {
   std::string_view kinds = {};
 };
 
-// Each kind once, with every side it lies on, in the order the kinds first come:
-// "water to the north, to the south and to the west; the dock to the east".
-std::string whatLiesBeside(std::span<const Beside> sides);
+struct MapWords {
+  std::string_view map;  // what the map is: "The nautical map"
+  int rows;              // how many rows and columns the drawing has
+  int columns;
+  std::string_view square;  // what one cell is ("square"), and several ("squares")
+  std::string_view squares;
+  std::string_view compass;  // the drawing's compass, from its legend, or nothing
+  std::string_view who;      // "you are", "your boat is"
+  int row;                   // where, counted from 1 at the top and at the left; 0: off the map
+  int column;
+  std::array<Beside, 4> sides;
+};
+
+// "The nautical map, ten rows of ten squares, north at the top and west at the left; your boat
+// is in the top row, the third square from the left; the edge to the north; water to the south
+// and to the west; the shore to the east": each kind once, with every side it lies on.
+std::string told(const MapWords& words);
 
 }  // namespace qm::art

@@ -137,16 +137,21 @@ std::string mapInWords(const BasementVisit& visit) {
     if (c < 1 || c > kBasementColumns || r < 1 || r > kBasementRows) return {name, "the edge"};
     return {name, "a room", "rooms"};
   };
-  const std::array<art::Beside, 4> sides = {
-      side("above", column, row - 1),
-      side("below", column, row + 1),
-      side("to the left", column - 1, row),
-      side("to the right", column + 1, row),
-  };
-  return "The basement's map, " + std::string(art::cardinal(kBasementRows)) + " rows of " +
-         std::string(art::cardinal(kBasementColumns)) + " rooms; you are in " +
-         art::rowOf(row, kBasementRows) + ", the " + std::string(art::ordinal(column)) +
-         " room from the left; " + art::whatLiesBeside(sides);
+  return art::told({.map = "The basement's map",
+                    .rows = kBasementRows,
+                    .columns = kBasementColumns,
+                    .square = "room",
+                    .squares = "rooms",
+                    .compass = "",
+                    .who = "you are",
+                    .row = row,
+                    .column = column,
+                    .sides = {
+                        side("above", column, row - 1),
+                        side("below", column, row + 1),
+                        side("to the left", column - 1, row),
+                        side("to the right", column + 1, row),
+                    }});
 }
 
 // One line a row, north at the top and the east edge at the left, the legend beside the rows.

@@ -3,7 +3,6 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "art/map_words.h"
 #include "core/console.h"
@@ -116,30 +115,37 @@ std::string drawnRow(int y, int boatX, int boatY) {
 // The chart in words: its size and compass, the boat's square as counted on the drawing, and
 // what the drawing shows on each side of it.
 std::string nauticalMapInWords(int boatX, int boatY) {
-  std::vector<std::string> rows;
+  std::array<std::string, kNauticalMapSize> rows;
   for (int y = 0; y < kNauticalMapSize; ++y)
-    rows.push_back(drawnRow(y, boatX, boatY));
-  const std::string size = std::string(art::cardinal(kNauticalMapSize)) + " rows of " +
-                           std::string(art::cardinal(kNauticalMapSize)) + " squares";
-  const std::string chart = "The nautical map, " + size + ", north at the top and west at the left";
-  if (boatY < 0 || boatY >= kNauticalMapSize || boatX < 0 || boatX >= kNauticalMapSize) {
-    return chart + "; your boat is off it";
-  }
+    rows[static_cast<std::size_t>(y)] = drawnRow(y, boatX, boatY);
+  art::MapWords words = {.map = "The nautical map",
+                         .rows = kNauticalMapSize,
+                         .columns = kNauticalMapSize,
+                         .square = "square",
+                         .squares = "squares",
+                         .compass = ", north at the top and west at the left",
+                         .who = "your boat is",
+                         .row = 0,
+                         .column = 0,
+                         .sides = {}};
+  const bool onTheMap =
+      boatY >= 0 && boatY < kNauticalMapSize && boatX >= 0 && boatX < kNauticalMapSize;
+  if (!onTheMap) return art::told(words);
   const auto y = static_cast<std::size_t>(boatY);
   const std::size_t square = rows[y].find(kBoat);
   const auto at = [&rows](std::size_t row, std::size_t column) -> std::string_view {
     if (row >= rows.size() || column >= rows[row].size()) return "the edge";
     return kindOf(rows[row][column]);
   };
-  const std::array<art::Beside, 4> sides = {{
+  words.row = boatY + 1;
+  words.column = static_cast<int>(square) + 1;
+  words.sides = {{
       {"to the north", at(y - 1, square)},
       {"to the south", at(y + 1, square)},
       {"to the west", at(y, square - 1)},
       {"to the east", at(y, square + 1)},
   }};
-  return chart + "; your boat is in " + art::rowOf(boatY + 1, kNauticalMapSize) + ", the " +
-         std::string(art::ordinal(static_cast<int>(square) + 1)) + " square from the left; " +
-         art::whatLiesBeside(sides);
+  return art::told(words);
 }
 
 void drawNauticalMap(Context& context) {
