@@ -4,7 +4,8 @@
 //   without the player's <kbd> answers) equals the native program's `--seed 7` transcript, line
 //   for line, exactly;
 // - no error reaches the page's console; the title, the one level-one heading, the live region
-//   and the labels of the pictures are there;
+//   and the labels of the pictures are there, the two maps among them (told where the boat and the
+//   player stand);
 // - reloaded at the town menu, the page offers to carry on, and carrying on shows the same
 //   status report; a second tab meanwhile leaves the run to the first; a damaged run is set
 //   aside without replacing one set aside before;
@@ -23,7 +24,7 @@ import { copyFileSync, existsSync, mkdtempSync, readFileSync, readdirSync, rmSyn
 import { tmpdir } from "node:os";
 import { createServer } from "node:http";
 import { extname, join } from "node:path";
-import { gzipSync } from "node:zlib";
+import { crc32, gzipSync } from "node:zlib";
 import puppeteer from "puppeteer-core";
 
 const [site, native, answersFile] = process.argv.slice(2);
@@ -274,6 +275,25 @@ check(told.length === 1 && told[0] === "flipped.save is damaged (its checksum do
       `a damaged run file was told as ${JSON.stringify(told)}`);
 check(await loading.$eval("#confirm-load", (element) => element.hidden), "a damaged run file was offered to load");
 check((await loading.evaluate(() => localStorage.getItem("quillmarrow.save"))) === null, "a damaged run file was kept");
+
+// Both maps are pictures labelled in words: a run with the voyage and the hatch open, loaded into
+// the page, sails from the dock, docks, and goes down the hatch.
+const opened = join(work, "opened.save");
+const openedLines = readFileSync(terminalSave).toString().replace(/Checksum=.*\n$/, "")
+  .replace("\nOldManStage=0\n", "\nOldManStage=1\n").replace("\nHatchStage=1\n", "\nHatchStage=0\n");
+writeFileSync(opened, `${openedLines}Checksum=${crc32(openedLines).toString(16).padStart(8, "0")}\n`);
+const maps = await openPage("?seed=7");
+await maps.waitForFunction(() => Module.page.isWaiting(), { polling: 10 });
+await chooseRunFile(maps, opened);
+await maps.waitForSelector("#confirm-load:not([hidden])");
+await Promise.all([maps.waitForNavigation(), maps.click("#load-yes")]);
+await answer(maps, ["C", "M", "", "", "", "D", "", "H", "", "", "", "G", "N"]);
+await maps.waitForFunction(() => document.querySelectorAll(".picture[aria-label^='The basement']").length > 0, { polling: 10 });
+const mapLabels = await maps.$$eval(".picture", (all) => all.map((p) => p.getAttribute("aria-label")));
+for (const map of ["The nautical map, ten rows of ten squares, north at the top and west at the left; your boat is in the third row from the top, the eighth square from the left; the dock to the north",
+                   "The basement's map, four rows of five rooms; you are in the top row, the third room from the left; the edge above"]) {
+  check(mapLabels.some((label) => label.startsWith(map)), `no map labelled "${map}": ${JSON.stringify(mapLabels)}`);
+}
 rmSync(work, { recursive: true });
 
 // ---- Offline after one visit, installable, pictures in words ---------------------------------
