@@ -57,8 +57,15 @@ Module.runs = (() => {
     // one page at a time is left to the player): true once taken, false when another page holds
     // it. A reloaded page may find the page it replaces still letting go of the run, so it waits
     // a moment before it takes the run for another page's.
-    claim() {
-      if (!navigator.locks) return Promise.resolve(true);
+    async claim() {
+      if (!navigator.locks) return true;
+      // The page's own first ask (index.html), made while the program was still on its way.
+      const early = Module.earlyClaim;
+      Module.earlyClaim = null;
+      if (early && (await early)) {
+        letGo = Module.letGoEarly;
+        return true;
+      }
       return new Promise((resolve, reject) => {
         const hold = () => {
           resolve(true);
