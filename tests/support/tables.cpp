@@ -8,6 +8,7 @@
 
 #include "app/saved_run.h"
 #include "core/death.h"
+#include "core/status_report.h"
 #include "support/golden_transcripts.h"
 #include "support/harness.h"
 #include "support/players.h"
@@ -100,6 +101,13 @@ SceneRun leaving(SceneRun scene) {
 }
 
 }  // namespace
+
+SceneRun thenReport(SceneRun scene) {
+  return [scene = std::move(scene)](Context& context) {
+    scene(context);
+    printStatusReport(context.console, context.state);
+  };
+}
 
 std::optional<std::string_view> goldenText(std::string_view name) {
   for (const GoldenTranscript& golden : kGoldenTranscripts) {

@@ -55,6 +55,9 @@ struct Transcript {
 // The file tests/golden/<name>.txt (or .save), or nothing when there is none.
 std::optional<std::string_view> goldenText(std::string_view name);
 
+// The scene, then the status report, as the hub shows it on the way back.
+SceneRun thenReport(SceneRun scene);
+
 // Plays each run as its transcript marks it and compares the whole output, marks included, byte
 // for byte, with the transcript. The transcript ends with what the scene left behind, which no
 // line of it shows: how it ended (returned, the player died, the input ran out) and every saved

@@ -21,12 +21,6 @@ std::string intoTheClues(std::string_view searches) {
   return "\nC\n" + std::string(searches);
 }
 
-// The visit and the status report after it.
-void visitAndReport(Context& context) {
-  visitCircusCamp(context);
-  printStatusReport(context.console, context.state);
-}
-
 // The camp's thresholds, read from circus_camp.cpp: every comparison of the hour or the intellect
 // with a constant, each played on both sides of its edge, and each clue's flag, any of them
 // missing. The cave's flag and the answers are compared for equality: the transcripts play each
@@ -68,8 +62,9 @@ TEST(CircusCamp, TheCampAndTheCaveAsThePlayerSeesThem) {
   checkTranscripts({
       {"camp-searching-every-place-and-the-monster", visitCircusCamp, intellect(5)},
       // Puzzled by the clues, which aliens wipe out; searched again, bandits it is.
-      {"camp-a-puzzled-search-aliens-then-bandits", visitAndReport, intellect(4)},
-      {"camp-too-late-after-one-search", visitAndReport, set(&GameState::ClockHour, 18)},
+      {"camp-a-puzzled-search-aliens-then-bandits", thenReport(visitCircusCamp), intellect(4)},
+      {"camp-too-late-after-one-search", thenReport(visitCircusCamp),
+       set(&GameState::ClockHour, 18)},
       {"camp-left-to-the-chickens", visitCircusCamp, nullptr},
       // "C" and "x" are passed over.
       {"camp-the-cave-not-yet", visitCircusCamp, cave},

@@ -26,11 +26,6 @@ TEST(Library, DecisionsAtTheirEdges) {
              });
 }
 
-void visitAndReport(Context& context) {
-  visitLibrary(context);
-  printStatusReport(context.console, context.state);
-}
-
 // The listings' transcript ends with the puns' achievement, the book's with the stage it leaves
 // (Owen revealed, or, for a dead player, as it was).
 TEST(Library, TheVisitsAsThePlayerSeesThem) {
@@ -42,7 +37,7 @@ TEST(Library, TheVisitsAsThePlayerSeesThem) {
       // Every listing earns the puns; the menu comes back without the greeting.
       {"library-the-inventory-twice", visitLibrary, {}},
       // The intro's two pauses, the Suggestion's pause, then the story's two pauses.
-      {"library-the-book-returned-and-the-librarians-story", visitAndReport, withBook},
+      {"library-the-book-returned-and-the-librarians-story", thenReport(visitLibrary), withBook},
       {"library-the-book-kills-the-player", visitLibrary,
        all({withBook, set(&GameState::PlayerHealth, 10)})},
   });

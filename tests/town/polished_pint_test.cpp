@@ -49,12 +49,6 @@ void haveABeerAtTheBar(Context& context) {
   haveABeer(context);
 }
 
-// The visit and the status report after it, which shows the purse and the health it left.
-void visitAndReport(Context& context) {
-  visitPolishedPint(context);
-  printStatusReport(context.console, context.state);
-}
-
 constexpr std::string_view kThrownOut = "She grabs you by the ear, and drags you out of the inn!";
 
 // The thresholds of the Polished Pint: every comparison in polished_pint.cpp, robot_bartender.cpp
@@ -180,9 +174,9 @@ TEST(PolishedPint, TheDoorTheInnAndTheRobberiesAsThePlayerSeesThem) {
       {"pint-knight-holds-up-the-bar-for-fifty-gold", visitPolishedPint,
        all({kKnight, strength(10)})},
       {"pint-thief-picks-the-wrong-pocket", visitPolishedPint, kThief},
-      {"pint-a-thief-picks-a-pocket-unnoticed", visitAndReport, kThief},
+      {"pint-a-thief-picks-a-pocket-unnoticed", thenReport(visitPolishedPint), kThief},
       // No beer offered to an empty purse, so "B" is passed over.
-      {"pint-no-gold-for-a-beer", visitAndReport, all({intellect(5), gold(4)})},
+      {"pint-no-gold-for-a-beer", thenReport(visitPolishedPint), all({intellect(5), gold(4)})},
   });
 }
 
@@ -227,14 +221,15 @@ TEST(PolishedPint, TheBeerTheLacertiAndTheJobAsThePlayerSeesThem) {
       {"pint-lacerti-a-thief-stabs-one", haveABeerAtTheBar, all({drinks, kThief})},
       {"pint-lacerti-a-thief-fishes-out-three-gold", haveABeerAtTheBar, all({drinks, kThief})},
       {"pint-lacerti-a-wizard-fries-one", haveABeerAtTheBar, all({drinks, kWizard})},
-      {"pint-a-beer-in-peace-once-the-lacerti-are-gone", visitAndReport,
+      {"pint-a-beer-in-peace-once-the-lacerti-are-gone", thenReport(visitPolishedPint),
        all({drinks, set(&GameState::LacertiAtBar, 0)})},
       // A shot at the glass leaves them at the bar; held and punched, the player flips one and
       // turns the job down.
-      {"pint-held-by-the-lacerti-a-flip-and-the-job-turned-down", visitAndReport, drinker(4, 3)},
-      {"pint-a-knight-slices-a-lacerti-and-offends-the-leader", visitAndReport,
+      {"pint-held-by-the-lacerti-a-flip-and-the-job-turned-down", thenReport(visitPolishedPint),
+       drinker(4, 3)},
+      {"pint-a-knight-slices-a-lacerti-and-offends-the-leader", thenReport(visitPolishedPint),
        all({drinks, kKnight})},
-      {"pint-a-wizard-sends-the-lacerti-off-and-sours-the-leader", visitAndReport,
+      {"pint-a-wizard-sends-the-lacerti-off-and-sours-the-leader", thenReport(visitPolishedPint),
        all({drinks, kWizard, set(&GameState::CircusLeaderOpinion, 1)})},
   });
 }

@@ -54,30 +54,24 @@ TEST(Shrimp, DecisionsAtTheirEdges) {
              });
 }
 
-// Each visit ends with the status report, which shows the gold and health it left. The answers
-// carry letters that their menu does not offer, which must be passed over.
-void visitAndReport(Context& context) {
-  visitSoggyShrimp(context);
-  printStatusReport(context.console, context.state);
-}
-
 TEST(Shrimp, TheVisitsAsThePlayerSeesThem) {
   checkTranscripts({
       // The sailor asked about his catch twice, refused, then helped; then out back to the
       // stranger, who leads the way below.
-      {"shrimp-the-old-sailor-asked-twice-then-helped-and-the-stranger-out-back", visitAndReport,
-       set(&GameState::StrangerStage, kStrangerWaiting)},
-      {"shrimp-ales-thrown-up-the-darts-declined-then-a-bullseye", visitAndReport,
+      {"shrimp-the-old-sailor-asked-twice-then-helped-and-the-stranger-out-back",
+       thenReport(visitSoggyShrimp), set(&GameState::StrangerStage, kStrangerWaiting)},
+      {"shrimp-ales-thrown-up-the-darts-declined-then-a-bullseye", thenReport(visitSoggyShrimp),
        all({set(&GameState::OldManStage, kOldManWaiting), set(&GameState::PlayerGold, 5),
             set(&GameState::PlayerStrength, 7), set(&GameState::PlayerBrawn, 7),
             [](GameState& s) { s.PlayerRace = "Pear"; }})},
       // From Owen's stage the darts start the quest over; the stranger remarks on the hatch.
-      {"shrimp-a-human-stomachs-it-misses-and-follows-the-stranger-below", visitAndReport,
+      {"shrimp-a-human-stomachs-it-misses-and-follows-the-stranger-below",
+       thenReport(visitSoggyShrimp),
        all({set(&GameState::OldManStage, kOldManWaiting),
             set(&GameState::StrangerStage, kOwenRevealed),
             set(&GameState::HatchStage, kHatchBlownUp), set(&GameState::PlayerStrength, 6),
             [](GameState& s) { s.PlayerRace = "Human"; }})},
-      {"shrimp-rooms-a-pickpocket-and-the-water", visitAndReport,
+      {"shrimp-rooms-a-pickpocket-and-the-water", thenReport(visitSoggyShrimp),
        all({makeThief, set(&GameState::StrangerStage, kHideoutFound),
             set(&GameState::PlayerGold, 20), set(&GameState::PlayerHealth, 45)})},
   });

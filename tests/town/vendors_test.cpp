@@ -98,13 +98,6 @@ TEST(VendorsStreet, DecisionsAtTheirEdges) {
       });
 }
 
-// The visit and the status report after it, which shows the purse, the apples, the weapon and
-// the health it left.
-void visitAndReport(Context& context) {
-  visitVendors(context);
-  printStatusReport(context.console, context.state);
-}
-
 TEST(VendorsStreet, TheVisitsAsThePlayerSeesThem) {
   const auto at10 = [](const Prepare& prepare) {
     return all({set(&GameState::ClockHour, 10), prepare});
@@ -114,22 +107,22 @@ TEST(VendorsStreet, TheVisitsAsThePlayerSeesThem) {
   checkTranscripts({
       {"vendors-closed-at-dawn", visitVendors, nullptr},
       // Bags read again until a whole number of 1 or more; too dear; refusals until the ban.
-      {"vendors-apples-bought-and-refused-until-the-fruit-lady-bans", visitAndReport,
+      {"vendors-apples-bought-and-refused-until-the-fruit-lady-bans", thenReport(visitVendors),
        at10(set(&GameState::PlayerStrength, 4))},
       // Sorry, then robbed: the hat salesman turns his back and the street is left.
-      {"vendors-the-fruit-lady-robbed-and-the-hat-salesman-silent", visitAndReport,
+      {"vendors-the-fruit-lady-robbed-and-the-hat-salesman-silent", thenReport(visitVendors),
        at10(set(&GameState::PlayerStrength, 5))},
       // Turned away by the weapon vendor and the healer, then the disguise wins them back.
-      {"vendors-the-hat-salesman-his-pitch-and-the-disguise", visitAndReport,
+      {"vendors-the-hat-salesman-his-pitch-and-the-disguise", thenReport(visitVendors),
        at10(all({gold(20), set(&GameState::WeaponVendorWelcome, 0),
                  set(&GameState::HealerWelcome, 0)}))},
       // Serious wounds healed, then none; the healer and the weapon vendor wronged.
-      {"vendors-healed-then-the-healer-and-the-weapon-vendor-wronged", visitAndReport,
+      {"vendors-healed-then-the-healer-and-the-weapon-vendor-wronged", thenReport(visitVendors),
        at10(all({health(30), set(&GameState::PlayerIntellect, 9)}))},
       // The vendor looks at the purse first, so even "Nothing, please" is met with it.
-      {"vendors-light-wounds-and-a-weapon-too-dear-and-the-healer-left", visitAndReport,
+      {"vendors-light-wounds-and-a-weapon-too-dear-and-the-healer-left", thenReport(visitVendors),
        at10(all({health(41), gold(5)}))},
-      {"vendors-grave-wounds-healed-and-a-sword-bought", visitAndReport,
+      {"vendors-grave-wounds-healed-and-a-sword-bought", thenReport(visitVendors),
        at10(all({health(19), gold(41)}))},
   });
 }
