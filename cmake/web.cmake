@@ -12,7 +12,7 @@ set_target_properties(quillmarrow PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${site}" 
 # Small first (the web preset builds MinSizeRel, -Os, and links at -Oz). Asyncify instruments
 # every function that an unwinding wait could pass through; web/asyncify-remove.json names the
 # ones that never can (the output side, the save's text, the standard library's strings and
-# containers, the exception runtime), which saves a sixth of the program. The README has the
+# containers, the exception runtime), which saves a sixth of the program. CONTRIBUTING.md has the
 # figures. The one option the page passes in is instantiateWasm: index.html fetches and compiles
 # the program from the start, and the game's script instantiates that.
 target_link_options(quillmarrow PRIVATE
