@@ -12,6 +12,7 @@
 #include "app/system.h"
 #include "support/memory_storage.h"
 #include "support/run_storage_contract.h"
+#include "support/temporary_folder.h"
 
 // The storage contract (support/run_storage_contract.cpp) against the save file of the system the
 // tests are built for (in a folder named in Chinese, which no Western ANSI code page holds, and
@@ -21,38 +22,6 @@ namespace qm::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A folder of its own under the system's temporary one, removed with all in it.
-class Folder {
- public:
-  Folder()
-      : path_(fs::temp_directory_path() /
-              fs::path(u8"quillmarrow-\u6d4b\u8bd5-" + number(std::random_device()()))) {}
-  ~Folder() {
-    std::error_code ignored;
-    for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
-      fs::permissions(entry.path(), fs::perms::owner_all, ignored);
-    }
-    fs::remove_all(path_, ignored);
-  }
-  Folder(const Folder&) = delete;
-  Folder& operator=(const Folder&) = delete;
-
-  // The path of `name` inside, in UTF-8, as the game names files.
-  std::string operator/(const char* name) const {
-    const std::u8string path = (path_ / fs::path(name)).u8string();
-    return {path.begin(), path.end()};
-  }
-  fs::path path(const char* name) const { return path_ / fs::path(name); }
-
- private:
-  static std::u8string number(unsigned value) {
-    const std::string digits = std::to_string(value);
-    return {digits.begin(), digits.end()};
-  }
-
-  fs::path path_;
-};
 
 // The system's save file, in a folder it makes itself.
 class SaveFilePlace final : public StoragePlace {
@@ -67,7 +36,7 @@ class SaveFilePlace final : public StoragePlace {
   }
 
  private:
-  Folder folder_;
+  TemporaryFolder folder_;
 };
 
 class MemoryPlace final : public StoragePlace {
@@ -90,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A lock file that cannot be written (read-only, or left by another user) locks all the same.
 TEST(SaveFile, IsHeldThroughALockFileItCannotWrite) {
-  const Folder folder;
+  const TemporaryFolder folder;
   ASSERT_EQ(saveFileStorage(folder / "made/save", true)->claim(), RunStorage::Claim{});
   fs::permissions(folder.path("made/save.lock"), fs::perms::owner_read);
   if (std::ofstream(folder.path("made/save.lock"), std::ios::app)) {

@@ -13,33 +13,12 @@
 
 #include "app/run_storage.h"
 #include "app/system.h"
+#include "support/temporary_folder.h"
 
 namespace qm::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A fresh folder under the system's temporary one, removed with everything in it.
-class SaveFolder {
- public:
-  SaveFolder() {
-    std::string name = (fs::temp_directory_path() / "quillmarrow-save-XXXXXX").string();
-    EXPECT_NE(::mkdtemp(name.data()), nullptr);
-    path_ = name;
-  }
-  ~SaveFolder() { fs::remove_all(path_); }
-  SaveFolder(const SaveFolder&) = delete;
-  SaveFolder& operator=(const SaveFolder&) = delete;
-
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
-  void put(const std::string& name, const std::string& text) const {
-    std::ofstream(path_ / name, std::ios::binary) << text;
-  }
-
- private:
-  fs::path path_;
-};
 
 // The save's place from the environment: XDG_STATE_HOME when it is absolute, otherwise the
 // home's .local/state, and none without an absolute home.
@@ -80,7 +59,7 @@ TEST(SaveFile, StandsInTheUsersStateFolder) {
 }
 
 TEST(SaveFile, ClaimRemovesOnlyTheTemporariesOfAStoppedWrite) {
-  const SaveFolder folder;
+  const TemporaryFolder folder;
   for (const char* name : {"save.tmp-a1B2c3", "save.tmp-a1B2", "other.tmp-a1B2c3", "save"}) {
     folder.put(name, "x");
   }
@@ -94,7 +73,7 @@ TEST(SaveFile, ClaimRemovesOnlyTheTemporariesOfAStoppedWrite) {
 
 // A folder named as the save gets no lock inside it, and what is inside stays.
 TEST(SaveFile, LeavesAFolderNamedAsTheSaveAlone) {
-  const SaveFolder folder;
+  const TemporaryFolder folder;
   folder.put(".tmp-a1B2c3", "x");
   for (const std::string& path : {folder / "", folder / ".", folder / ".."}) {
     const auto storage = saveFileStorage(path, false);
@@ -113,7 +92,7 @@ std::string contentsOf(const std::string& path) {
 // A save kept through a symbolic link is replaced where the link points, also once a death has
 // removed the file and left the link dead, and the link stays a link.
 TEST(SaveFile, KeepsTheRunWhereItsLinkPoints) {
-  const SaveFolder folder;
+  const TemporaryFolder folder;
   fs::create_directory(folder / "synced");
   fs::create_symlink("synced/run", folder / "save");
   const auto storage = saveFileStorage(folder / "save", false);
