@@ -75,10 +75,13 @@ def crash_consistency(game, work):
     to_the_hub = answers_to_the_hub()
     # Every state the session can pass through: the clock cycles through the day.
     passed = set()
+    slowest = 0.0
     for passes in range(30):
         if os.path.exists(save):
             os.remove(save)
+        started = time.monotonic()
         run(game, save, to_the_hub + "W\n1\n" * passes)
+        slowest = max(slowest, time.monotonic() - started)
         with open(save, "rb") as f:
             passed.add(f.read())
     os.remove(save)
@@ -92,7 +95,9 @@ def crash_consistency(game, work):
                                         stderr=subprocess.PIPE)
         game_process.stdin.write(text.encode())
         game_process.stdin.flush()
-        time.sleep(generator.uniform(0, 0.04))
+        # Within the time a whole session takes here (longer for a build with sanitizers on a
+        # busy machine), so that some sessions reach the town and keep a run before the kill.
+        time.sleep(generator.uniform(0, max(0.04, slowest)))
         game_process.send_signal(signal.SIGKILL)
         game_process.wait()
         game_process.stdin.close()
