@@ -9,10 +9,7 @@
 //
 // Usage: node first-line.mjs [--loads N] NAME=SITE_FOLDER ...   (9 loads each unless told)
 // e.g.   node tests/web/first-line.mjs 1.0.0=/tmp/qm-1.0.0/build/web/site today=build/web/site
-import { readFileSync } from "node:fs";
-import { createServer } from "node:http";
-import { extname, join } from "node:path";
-import puppeteer from "puppeteer-core";
+import { filesOf, launchChromium, serve } from "./host.mjs";
 
 const args = process.argv.slice(2);
 let loads = 9;
@@ -22,33 +19,11 @@ const floor = '<!doctype html>\n<html lang="en">\n<head>\n<meta charset="utf-8">
 const sites = [["static page", null], ...args.map((arg) => [arg.slice(0, arg.indexOf("=")), arg.slice(arg.indexOf("=") + 1)])];
 
 // Each site on a port of its own, as a static host serves it.
-const types = { ".html": "text/html", ".css": "text/css", ".js": "text/javascript", ".wasm": "application/wasm",
-                ".webmanifest": "application/manifest+json", ".svg": "image/svg+xml", ".png": "image/png" };
-const servers = [];
-const serve = (folder) =>
-  new Promise((resolve) => {
-    const server = createServer((request, response) => {
-      const name = new URL(request.url, "http://localhost").pathname.replace(/^\/$/, "/index.html");
-      try {
-        const body = folder === null && name === "/index.html" ? floor : readFileSync(join(folder, name.slice(1)));
-        response.writeHead(200, { "Content-Type": types[extname(name)] ?? "application/octet-stream" });
-        response.end(body);
-      } catch {
-        response.writeHead(404);
-        response.end();
-      }
-    });
-    servers.push(server);
-    server.listen(0, "127.0.0.1", () => resolve(`http://127.0.0.1:${server.address().port}/`));
-  });
-const addresses = await Promise.all(sites.map(([, folder]) => serve(folder)));
-
-const browser = await puppeteer.launch({
-  executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
-  args: ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-         "--disable-background-networking", "--disable-component-update", "--disable-sync",
-         "--disable-features=WebUIOmniboxPopup,WebUIOmniboxFullPopup,WebUIOmniboxAimPopup"],
-});
+const hosts = await Promise.all(
+  sites.map(([, folder]) => serve(folder === null ? (path) => { if (path !== "/index.html") throw path; return floor; } : filesOf(folder))));
+const servers = hosts.map((host) => host.server);
+const addresses = hosts.map((host) => host.address);
+const browser = await launchChromium(["--disable-features=WebUIOmniboxPopup,WebUIOmniboxFullPopup,WebUIOmniboxAimPopup"]);
 
 async function firstText(address) {
   const context = await browser.createBrowserContext();

@@ -22,10 +22,9 @@
 import { execFileSync } from "node:child_process";
 import { copyFileSync, existsSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
-import { createServer } from "node:http";
-import { extname, join } from "node:path";
+import { join } from "node:path";
 import { crc32, gzipSync } from "node:zlib";
-import puppeteer from "puppeteer-core";
+import { filesOf, launchChromium, serve } from "./host.mjs";
 
 const [site, native, answersFile] = process.argv.slice(2);
 const failures = [];
@@ -34,27 +33,8 @@ const check = (condition, what) => {
 };
 
 // ---- The site, served as any static host would ----------------------------------------------
-const types = { ".html": "text/html", ".css": "text/css", ".js": "text/javascript", ".wasm": "application/wasm",
-                ".webmanifest": "application/manifest+json", ".svg": "image/svg+xml", ".png": "image/png" };
-const server = createServer((request, response) => {
-  const name = new URL(request.url, "http://localhost").pathname.replace(/^\/$/, "/index.html");
-  try {
-    const body = readFileSync(join(site, name.slice(1)));
-    response.writeHead(200, { "Content-Type": types[extname(name)] ?? "application/octet-stream" });
-    response.end(body);
-  } catch {
-    response.writeHead(404);
-    response.end();
-  }
-});
-await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-const address = `http://127.0.0.1:${server.address().port}/`;
-
-const browser = await puppeteer.launch({
-  executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
-  args: ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-         "--disable-background-networking", "--disable-component-update", "--disable-sync"],
-});
+const { server, address } = await serve(filesOf(site));
+const browser = await launchChromium();
 
 // A page of a context of its own (its own storage), with its console watched for errors.
 async function openPage(path, prepare = async () => {}, contextOptions = {}) {

@@ -4,38 +4,18 @@
 // report and fails when a test fails, the program does not finish, or an error reaches the page.
 //
 // Usage: node storage.mjs TESTS_FOLDER
-import { readFileSync } from "node:fs";
-import { createServer } from "node:http";
-import { extname, join } from "node:path";
-import puppeteer from "puppeteer-core";
+import { filesOf, launchChromium, serve } from "./host.mjs";
 
 const [folder] = process.argv.slice(2);
-const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm" };
-const server = createServer((request, response) => {
-  const name = new URL(request.url, "http://localhost").pathname.replace(/^\/$/, "/index.html");
-  try {
-    const body = readFileSync(join(folder, name.slice(1)));
-    response.writeHead(200, { "Content-Type": types[extname(name)] ?? "application/octet-stream" });
-    response.end(body);
-  } catch {
-    response.writeHead(404);
-    response.end();
-  }
-});
-await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-
-const browser = await puppeteer.launch({
-  executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
-  args: ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-         "--disable-background-networking", "--disable-component-update", "--disable-sync"],
-});
+const { server, address } = await serve(filesOf(folder));
+const browser = await launchChromium();
 const errors = [];
 let status = null;
 try {
   const page = await (await browser.createBrowserContext()).newPage();
   page.on("console", (message) => console.log(message.text()));
   page.on("pageerror", (error) => errors.push(error.message));
-  await page.goto(`http://127.0.0.1:${server.address().port}/`);
+  await page.goto(address);
   await page.waitForFunction(() => window.testsEnded !== undefined, { polling: 50, timeout: 120000 });
   status = await page.evaluate(() => window.testsEnded);
 } catch (error) {

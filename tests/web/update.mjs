@@ -14,11 +14,10 @@
 import { execFileSync } from "node:child_process";
 import { createHash } from "node:crypto";
 import { appendFileSync, cpSync, mkdtempSync, readFileSync, readdirSync, rmSync } from "node:fs";
-import { createServer } from "node:http";
 import { tmpdir } from "node:os";
-import { extname, join } from "node:path";
+import { join } from "node:path";
 import { fileURLToPath } from "node:url";
-import puppeteer from "puppeteer-core";
+import { filesOf, launchChromium, serve } from "./host.mjs";
 
 const [one] = process.argv.slice(2);
 const root = fileURLToPath(new URL("../..", import.meta.url));
@@ -49,27 +48,9 @@ const cacheOf = (site) =>
 
 // ---- The host: the folder it serves now, or none (gone: every answer a 404) -------------------
 let served = one;
-const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm", ".css": "text/css" };
-const server = createServer((request, response) => {
-  const name = new URL(request.url, "http://localhost").pathname.replace(/^\/$/, "/index.html");
-  try {
-    const body = readFileSync(join(served, name.slice(1)));
-    response.writeHead(200, { "Content-Type": types[extname(name)] ?? "application/octet-stream",
-                              "Cache-Control": "max-age=600" });
-    response.end(body);
-  } catch {
-    response.writeHead(404);
-    response.end();
-  }
-});
-await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-const address = `http://127.0.0.1:${server.address().port}/?seed=7`;
-
-const browser = await puppeteer.launch({
-  executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
-  args: ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-         "--disable-background-networking", "--disable-component-update", "--disable-sync"],
-});
+const { server, address: host } = await serve((path) => filesOf(served)(path), { "Cache-Control": "max-age=600" });
+const address = `${host}?seed=7`;
+const browser = await launchChromium();
 
 // A visit: the page loads and the game shows its title and asks its first question.
 async function visit(page, what) {
