@@ -26,16 +26,6 @@ void dropCutCharacter(std::string& line) {
   if (have < length) line.erase(line.size() - have);
 }
 
-}  // namespace
-
-bool Console::isWord(std::string_view text) {
-  return !text.empty() && text.size() <= kMaxLineLength &&
-         text.find_first_of(kWordSeparators) == std::string_view::npos &&
-         text.find('\n') == std::string_view::npos;
-}
-
-namespace {
-
 // The length of the well-formed UTF-8 character that `text` starts with and its code point, or
 // nothing when it starts with no such character (overlong forms and surrogates included).
 std::optional<std::pair<std::size_t, char32_t>> utf8Character(std::string_view text) {
@@ -64,6 +54,12 @@ bool isControl(char32_t point) {
 }
 
 }  // namespace
+
+bool Console::isWord(std::string_view text) {
+  return !text.empty() && text.size() <= kMaxLineLength &&
+         text.find_first_of(kWordSeparators) == std::string_view::npos &&
+         text.find('\n') == std::string_view::npos;
+}
 
 bool Console::showsAsText(std::string_view text) {
   while (!text.empty()) {
