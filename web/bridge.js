@@ -32,9 +32,7 @@ Module.page = (() => {
   // Pictures told in words instead of drawn, as the player chose, remembered by the browser.
   const words = document.getElementById("words");
   const wordsKey = "quillmarrow.picturesInWords";
-  try {
-    words.checked = localStorage.getItem(wordsKey) === "1";
-  } catch {}
+  words.checked = Module.picturesInWords === true; // as index.html read it
   words.addEventListener("change", () => {
     try {
       localStorage.setItem(wordsKey, words.checked ? "1" : "0");
@@ -141,7 +139,6 @@ Module.page = (() => {
     keptOffline = true;
     navigator.serviceWorker.register("sw.js").catch(() => {});
   };
-  line.focus();
 
   return {
     toGame,

@@ -57,6 +57,15 @@ Module.runs = (() => {
     // one page at a time is left to the player): true once taken, false when another page holds
     // it. A reloaded page may find the page it replaces still letting go of the run, so it waits
     // a moment before it takes the run for another page's.
+    // The same, at once where no wait is needed: no locks, or the page's first ask (index.html)
+    // already granted. False where only claim() can tell.
+    claimAtOnce() {
+      if (!navigator.locks) return true;
+      if (!Module.earlyClaim || !Module.letGoEarly) return false;
+      Module.earlyClaim = null;
+      letGo = Module.letGoEarly;
+      return true;
+    },
     async claim() {
       if (!navigator.locks) return true;
       // The page's own first ask (index.html), made while the program was still on its way.

@@ -125,6 +125,7 @@ const firstLine = firstLines.sort((a, b) => a - b)[2];
 
 const game = await openPage("?seed=7");
 await game.waitForFunction(() => document.getElementById("log").textContent.includes("Quillmarrow, a"), { polling: 1 });
+check(await game.evaluate(() => document.activeElement?.id === "line"), "the answer line is not focused at the title");
 await timeAnswers(game);
 await answer(game, answers);
 await game.waitForSelector("#end:not([hidden])", { timeout: 30000 });

@@ -32,6 +32,12 @@ EM_ASYNC_JS(char*, claimRun, (int* length), {
   return await Module.runs.claimForTheGame(length);
 });
 
+// The run for this page alone, taken with no wait where the page could (1); 0 where only
+// claimRun can tell.
+EM_JS(int, claimRunAtOnce, (), {
+  return Module.runs.claimAtOnce() ? 1 : 0;
+});
+
 EM_JS(void, releaseRun, (), {
   Module.runs.release();
 });
@@ -142,7 +148,13 @@ PageStorage::~PageStorage() {
   if (claimed_) releaseRun();
 }
 
+// Taken at once when the page's own early ask has been granted by now: the game then goes on to
+// its first line without waiting, so the page's first frame shows it.
 RunStorage::Claim PageStorage::claim() {
+  if (claimRunAtOnce() != 0) {
+    claimed_ = true;
+    return {};
+  }
   int length = 0;
   const std::optional<std::string> claimed = answer(claimRun(&length), length);
   if (!claimed) {
