@@ -243,13 +243,10 @@ TEST(PolishedPint, WhatAVisitLeavesBehind) {
   const auto health = [](int value) { return set(&GameState::PlayerHealth, value); };
   checkTranscripts({
       visit("pint-leaves-the-robot-shot-twice", {}),
-      visit("pint-leaves-a-stab-blocked-one-of-50-a-wound", kThief),
       visit("pint-leaves-the-robot-already-down",
             all({set(&GameState::BartenderHealth, 0), set(&GameState::HatchStage, kHatchFound)})),
       visit("pint-leaves-a-player-at-0-thrown-out", all({kKnight, health(10)})),
       visit("pint-leaves-a-player-below-0-dead", all({kKnight, health(5)})),
-      visit("pint-leaves-a-beer", {}),
-      visit("pint-leaves-free-but-not-clever-enough", all({kKnight, strength(6), intellect(6)})),
       visit("pint-leaves-the-job-the-opinion-soured-to-1", intellect(6)),
   });
 }
