@@ -128,37 +128,11 @@ RoomEnd runRooms(Context& context) {
   return RoomEnd::GoOn;
 }
 
-// The map in words, as the drawing shows it, which has no compass: the grid's size, the player's
-// room counted from the top and from the left, and a room or the edge on each side of it.
-std::string mapInWords(const BasementVisit& visit) {
-  const int column = visit.BasementColumn;
-  const int row = visit.BasementRow;
-  const auto side = [](std::string_view name, int c, int r) -> art::Beside {
-    if (c < 1 || c > kBasementColumns || r < 1 || r > kBasementRows) return {name, "the edge"};
-    return {name, "a room", "rooms"};
-  };
-  return art::told({.map = "The basement's map",
-                    .rows = kBasementRows,
-                    .columns = kBasementColumns,
-                    .square = "room",
-                    .squares = "rooms",
-                    .compass = "",
-                    .who = "you are",
-                    .row = row,
-                    .column = column,
-                    .sides = {
-                        side("above", column, row - 1),
-                        side("below", column, row + 1),
-                        side("to the left", column - 1, row),
-                        side("to the right", column + 1, row),
-                    }});
-}
-
 // One line a row, north at the top and the east edge at the left, the legend beside the rows.
 void printMap(Console& console, const BasementVisit& visit) {
   constexpr std::array<const char*, kBasementRows> kLegend = {"", "\t\t\tLegend", "\t\t[X] Player",
                                                               "\t\t[ ] Room"};
-  console.beginPicture(mapInWords(visit));
+  console.beginPicture(basementMapInWords(visit));
   for (int row = 1; row <= kBasementRows; ++row) {
     for (int column = 1; column <= kBasementColumns; ++column) {
       const bool here = column == visit.BasementColumn && row == visit.BasementRow;
@@ -192,6 +166,31 @@ bool moveThroughADoor(Context& context) {
 }
 
 }  // namespace
+
+// The drawing has no compass: the player's room is counted from the top and from the left.
+std::string basementMapInWords(const BasementVisit& visit) {
+  const int column = visit.BasementColumn;
+  const int row = visit.BasementRow;
+  const auto side = [](std::string_view name, int c, int r) -> art::Beside {
+    if (c < 1 || c > kBasementColumns || r < 1 || r > kBasementRows) return {name, "the edge"};
+    return {name, "a room", "rooms"};
+  };
+  return art::told({.map = "The basement's map",
+                    .rows = kBasementRows,
+                    .columns = kBasementColumns,
+                    .square = "room",
+                    .squares = "rooms",
+                    .compass = "",
+                    .who = "you are",
+                    .row = row,
+                    .column = column,
+                    .sides = {
+                        side("above", column, row - 1),
+                        side("below", column, row + 1),
+                        side("to the left", column - 1, row),
+                        side("to the right", column + 1, row),
+                    }});
+}
 
 const Room& roomAt(int column, int row, RoomBlock block) {
   return *std::find_if(kRooms.begin(), kRooms.end(), [=](const Room& room) {

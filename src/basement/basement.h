@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "basement/room.h"
 #include "core/context.h"
 
@@ -17,6 +19,10 @@ void enterBasement(Context& context);
 // death check, the status report, the map and a move, until the entry room or the bomb leads
 // out.
 void exploreBasement(Context& context);
+
+// The map as the pictures-in-words mode tells it: the grid, where the player stands counted as
+// the drawing shows it, and a room or the edge on each side.
+std::string basementMapInWords(const BasementVisit& visit);
 
 // The room at (column, row) whose block is `block` (one place holds two rooms): to play a room
 // alone, as the tests do.

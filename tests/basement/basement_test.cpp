@@ -59,6 +59,16 @@ TEST(Basement, DecisionsAtTheirEdges) {
              });
 }
 
+// Inside the grid every side is a room: the edges are told only past the last row and column.
+TEST(Basement, TheMapInWordsInside) {
+  BasementVisit visit;
+  visit.BasementColumn = kBasementColumns - 1;
+  visit.BasementRow = kBasementRows - 1;
+  const std::string words = basementMapInWords(visit);
+  EXPECT_NE(words.find("rooms above, below, to the left and to the right"), std::string::npos)
+      << words;
+}
+
 // Walks through the basement as the player sees them: in, with the basement's own report (a
 // player nearly dead) and its map; a short visit (a look at the entry room, a blocked move, the
 // bare room, back and out); north from the pipes by the grid, not the door line, and west to the
