@@ -27,39 +27,6 @@ SceneRun fightTheBook(FightRules rules = {}) {
 const Prepare kBookAt15 = set(&GameState::EnemyHealth, 15);
 const Prepare kBookAt5 = set(&GameState::EnemyHealth, 5);
 
-// The round model's decisions, found by reading fight.cpp, each at its edge, in a fight with the
-// book: the apples offered while a bag is carried, the attack roll's hit from 10, the finishing
-// message at the threshold or below, and the enemy's bands (a fumble at 1, the weak band from 2
-// to 10, the strong one above).
-TEST(Fight, DecisionsAtTheirEdges) {
-  const SceneRun round = [](Context& c) {
-    Fight fight(c, kPossessedBook, c.state.EnemyHealth);
-    fight.playerTurn();
-    bandedEnemyTurn(fight);
-  };
-  const Prepare knight = all({makeKnight, set(&GameState::EnemyHealth, 15)});
-  constexpr std::string_view kApples = "Slash(1) Bash(2) Use the apples (A)";
-  constexpr std::string_view kHit = "You slice into the pages!";
-  constexpr std::string_view kFinish = "Sha-bam! You slice the book in half!";
-  constexpr std::string_view kFumble = "He divebombs right into you! He falls to the ground...";
-  constexpr std::string_view kWeak = "He gives you a papercut!";
-  checkEdges(
-      round, knight,
-      {
-          {"1 bag: apples offered", set(&GameState::Apples, 1), "1\n", {0, 20}, kApples, true},
-          {"no bag: none offered", {}, "1\n", {0, 20}, kApples, false},
-          {"attack roll 10: a hit", {}, "1\n", {10, 20}, kHit, true},
-          {"attack roll 9: a miss", {}, "1\n", {9, 20}, kHit, false},
-          {"enemy at 5: finished", set(&GameState::EnemyHealth, 5), "1\n", {10, 20}, kFinish, true},
-          {"enemy at 6: wounded", set(&GameState::EnemyHealth, 6), "1\n", {10, 20}, kFinish, false},
-          {"enemy roll 1: a fumble", {}, "1\n", {0, 1}, kFumble, true},
-          {"enemy roll 2: the weak band", {}, "1\n", {0, 2}, kWeak, true},
-          {"enemy roll 2: no fumble", {}, "1\n", {0, 2}, kFumble, false},
-          {"enemy roll 10: the weak band", {}, "1\n", {0, 10}, kWeak, true},
-          {"enemy roll 11: the strong band", {}, "1\n", {0, 11}, kWeak, false},
-      });
-}
-
 // What a round's answers do beyond the edges: unmatched answers are read again without a new
 // prompt, "A" with no apples left is accepted and does nothing, each bag is used up, a
 // replaced primary ability brings its own messages, and an ability no handler knows does nothing.

@@ -12,9 +12,9 @@
 namespace qm::testing {
 namespace {
 
-// The clock's decisions, every comparison in clock.cpp of the hour with a constant, read from the
-// code: the time-of-day bands, each at both of its ends, as a pass of the hub reports them. The
-// wrap turns 24 and 25 into hours that both read dark, so it is checked on the clock itself.
+// The clock's one band end that no transcript plays on both sides, each row beside the mutant it
+// kills (tools/mutate, with and without the tables); the transcripts below play every other
+// threshold on both sides.
 TEST(Clock, DecisionsAtTheirEdges) {
   const auto hubPass = [](Context& c) { runHub(c); };
   const auto hour = [](int h) { return set(&GameState::ClockHour, h); };

@@ -11,26 +11,6 @@
 namespace qm::testing {
 namespace {
 
-// The status report's decisions, every comparison in status_report.cpp of a count, the book flag
-// or the health with a constant, read from the code: the carried things in the table below, the
-// health bands, each at both of its ends, in the one after it.
-TEST(StatusReport, DecisionsAtTheirEdges) {
-  const auto report = [](Context& c) { printStatusReport(c.console, c.state); };
-  const Prepare withBook = [](GameState& s) { s.HasMysteriousBook = true; };
-  constexpr std::string_view kBook = "You have the mysterious man's book";
-  const auto apples = [](int count) { return set(&GameState::Apples, count); };
-  const auto gears = [](int count) { return set(&GameState::Gears, count); };
-  checkEdges(report, {},
-             {
-                 {"1 apple: shown", apples(1), "", {}, "You have 1 bags of apples", true},
-                 {"0 apples: not shown", apples(0), "", {}, "You have 0 bags of apples", false},
-                 {"the book: shown", withBook, "", {}, kBook, true},
-                 {"no book: not shown", {}, "", {}, kBook, false},
-                 {"1 gear: shown", gears(1), "", {}, "You have 1 gears!", true},
-                 {"0 gears: not shown", gears(0), "", {}, "You have 0 gears!", false},
-             });
-}
-
 TEST(StatusReport, HealthBandsAtTheirEdges) {
   const std::pair<int, std::string_view> bands[] = {
       {51, ""},

@@ -15,32 +15,11 @@
 namespace qm::testing {
 namespace {
 
-// The four pauses of the way in; then "HI!", the explanation's pause, "Uhhh, yes" and the
-// mysterious man's pause, up to the offer.
-constexpr std::string_view kUpToTheOffer = "\n\n\n\nH\n\nY\n\n";
-
 // A Hunter who has heard that Owen is the Collective's leader.
 void makeOwensHunter(GameState& state) {
   giveAbilities(state, "Shoot", "Tame");
   state.Weapon = "Trusty Bow";
   state.StrangerStage = kOwenRevealed;
-}
-
-// The hideout's one threshold, read from hideout.cpp: strength plus brawn against 10, played on
-// both sides of its edge. The quest stage and the menu letters are compared for equality: the
-// transcripts play each of their branches, and Owen's fight by the combat rules.
-TEST(Hideout, DecisionsAtTheirEdges) {
-  constexpr std::string_view kIntimidated = "They are intimidated by you.";
-  const auto brawn = [](int value) {  // beside a strength of 5
-    return all({set(&GameState::StrangerStage, kHideoutFound), set(&GameState::PlayerStrength, 5),
-                set(&GameState::PlayerBrawn, value)});
-  };
-  const std::string threat = std::string(kUpToTheOffer) + "T\nB\n";
-  checkEdges(enterHideout, {},
-             {
-                 {"strength + brawn 10: intimidated", brawn(5), threat, {}, kIntimidated, true},
-                 {"strength + brawn 9: the knife", brawn(4), threat, {}, kIntimidated, false},
-             });
 }
 
 // The visit and the status report after it, which shows the book, the gold and the weapon.

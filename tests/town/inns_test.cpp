@@ -8,19 +8,6 @@
 namespace qm::testing {
 namespace {
 
-// The inn choice's one decision, read from inns.cpp: whether the bomb has left the Polished Pint
-// a crater.
-TEST(InnChoice, DecisionsAtTheirEdges) {
-  constexpr std::string_view kCrater =
-      "The Polished Pint is little more than a crater now, the Soggy Shrimp is your only option.";
-  const auto hatch = [](int stage) { return set(&GameState::HatchStage, stage); };
-  checkEdges(visitInns, {},
-             {
-                 {"hatch blown up: a crater", hatch(kHatchBlownUp), "", {}, kCrater, true},
-                 {"hatch found: the Pint stands", hatch(kHatchFound), "", {}, kCrater, false},
-             });
-}
-
 // P leads into the Pint while it stands; after the bomb P is neither shown nor accepted. Choosing
 // an inn takes no time.
 TEST(InnChoice, TheChoiceAsThePlayerSeesIt) {

@@ -12,20 +12,6 @@
 namespace qm::testing {
 namespace {
 
-// The library's thresholds, read from library.cpp: the opening hours, both ends played on both
-// sides of their edge. The book, a flag, offers its return: the transcripts play it with and
-// without.
-TEST(Library, DecisionsAtTheirEdges) {
-  constexpr std::string_view kClosed = "The library is closed, please come back later";
-  checkEdges(visitLibrary, {},
-             {
-                 {"hour 5: closed", set(&GameState::ClockHour, 5), "", {}, kClosed, true},
-                 {"hour 6: open", set(&GameState::ClockHour, 6), "", {}, kClosed, false},
-                 {"hour 19: open", set(&GameState::ClockHour, 19), "", {}, kClosed, false},
-                 {"hour 20: closed", set(&GameState::ClockHour, 20), "", {}, kClosed, true},
-             });
-}
-
 // The listings' transcript ends with the puns' achievement, the book's with the stage it leaves
 // (Owen revealed, or, for a dead player, as it was).
 TEST(Library, TheVisitsAsThePlayerSeesThem) {

@@ -13,48 +13,26 @@
 namespace qm::testing {
 namespace {
 
-// The theatre's thresholds, read from theatre.cpp: every comparison of the hour, the gold or the
-// brawn with a constant, each played on both sides of its edge, and the count to the next show
-// from the hour of the day (12 - hour before noon, 36 - hour from 16 on, the next day's for a
-// clock above 24 that reads 12 to 15 of the day). The quest stages and the menu letters are
-// compared for equality: the transcripts play each of their branches.
+// The theatre's thresholds that no transcript plays on both sides, and the largest clock, each row
+// beside the mutant it kills (tools/mutate, with and without the tables); the transcripts below
+// play every other threshold on both sides.
 TEST(Theatre, DecisionsAtTheirEdges) {
-  constexpr std::string_view kStartingSoon =
-      "Looks like its starting soon, do you want to check it out?";
   constexpr std::string_view kTooPoor = "You don't have enough gold, sorry!";
-  constexpr std::string_view kCollapse = "You instantly collapse onto the floor";
   const auto hour = [](int value) { return set(&GameState::ClockHour, value); };
   const auto gold = [&](int value) { return all({hour(13), set(&GameState::PlayerGold, value)}); };
-  const auto brawn = [&](int value) {
-    return all({set(&GameState::TheatreStage, kTheatreInvestigating),
-                set(&GameState::PlayerBrawn, value)});
-  };
   // The clock, and the wait it prints.
   const auto wait = [&](int clock, std::string_view line) {
     return Edge{"the wait", hour(clock), pauses(2), {}, line, true};
   };
   const std::string ticket = pauses(2) + "S\n";
-  const std::string drink = "D\n" + pauses(1) + "D\n" + pauses(1) + "D\n";
   checkEdges(visitTheatre, {},
              {
-                 {"hour 11: no show", hour(11), pauses(2), {}, kStartingSoon, false},
-                 {"hour 12: the show", hour(12), pauses(2), {}, kStartingSoon, true},
-                 {"hour 15: the show", hour(15), pauses(2), {}, kStartingSoon, true},
-                 {"hour 16: no show", hour(16), pauses(2), {}, kStartingSoon, false},
-                 wait(0, "It's not going to be on for 12 hours"),
-                 wait(11, "It's not going to be on for 1 hours"),
-                 wait(16, "It's not going to be on for 20 hours"),
-                 wait(23, "It's not going to be on for 13 hours"),
-                 wait(24, "It's not going to be on for 12 hours"),
-                 wait(25, "It's not going to be on for 11 hours"),
+                 // hourOfDay < 12 made <= 12: at noon the next show is a day away
                  wait(36, "It's not going to be on for 24 hours"),
-                 wait(40, "It's not going to be on for 20 hours"),
-                 // The hour of the day is taken without overflowing the largest clock.
+                 // the hour of the day taken without overflowing the largest clock
                  wait(std::numeric_limits<int>::max(), "It's not going to be on for 5 hours"),
-                 {"gold 14: turned away", gold(14), ticket, {}, kTooPoor, true},
+                 // PlayerGold < kTicketPrice made <=
                  {"gold 15: a ticket", gold(15), ticket, {}, kTooPoor, false},
-                 {"brawn 4: collapses", brawn(4), drink, {}, kCollapse, true},
-                 {"brawn 5: resists", brawn(5), drink, {}, kCollapse, false},
              });
 }
 
