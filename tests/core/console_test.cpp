@@ -86,16 +86,20 @@ TEST(ConsoleWords, AnOverlongLineKeepsOnlyWholeCharacters) {
   }
 }
 
-// Text shows as itself in UTF-8 and in Latin-1 alike: no byte of it is a control there.
+// Text shows as itself in UTF-8 and in Latin-1 alike: no byte of it is a control there. The
+// UTF-8 characters at the ends of each range (U+0100, whose second byte alone is a control; the
+// least of three bytes, U+0800; the greatest, U+10FFFF) are read whole; a lead byte of five or
+// more bytes and the first surrogate are read a byte at a time, so the C1 control after them is.
 TEST(ConsoleWords, OnlyTextWithoutControlCharactersShowsAsText) {
   for (const std::string_view shown :
-       {"Zo\xC3\xAB", "\xE6\xB5\x8B\xF0\x9F\x90\x89", "Zo\xEB\xA0", "\xC2\xA0~", "\xC0\xA0", ""}) {
+       {"Zo\xC3\xAB", "\xE6\xB5\x8B\xF0\x9F\x90\x89", "Zo\xEB\xA0", "\xC2\xA0~", "\xC0\xA0", "",
+        "a b", "\xC4\x80", "\xE0\xA0\x80", "\xF4\x8F\xBF\xBF"}) {
     EXPECT_TRUE(Console::showsAsText(shown)) << shown;
   }
   using namespace std::string_view_literals;
   for (const std::string_view control :
        {"a\x1B[31m"sv, "a\0b"sv, "\x7F"sv, "\xC2\x9B"sv, "\xC2\x80"sv, "\x9B"sv, "\xE9\x85"sv,
-        "\xED\xA0\x80\x9D"sv, "\xC0\x9B"sv}) {
+        "\xED\xA0\x80\x9D"sv, "\xC0\x9B"sv, "\xC2\x9F"sv, "\xF8\x90\x80\x80"sv, "\xED\xA0\x80"sv}) {
     EXPECT_FALSE(Console::showsAsText(control)) << control;
   }
 }
